@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+
+namespace tavenor {
+
+struct CliStreams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// The whole command line front end; returns the exit code (0 done, 1 bad input, 2 bad usage).
+// Nothing reaches out unless the whole input converted.
+int RunCli(const QStringList& arguments, CliStreams streams);
+
+} // namespace tavenor

@@ -1,0 +1,43 @@
+#include "cli/cli_input.h"
+
+#include "cli/input_lines.h"
+
+#include <QFile>
+
+#include <ostream>
+
+namespace tavenor {
+
+namespace {
+
+std::optional<std::string> cannotRead(const QFile& source, std::ostream& err)
+{
+    err << "tavenor-cli: cannot read " << source.fileName().toStdString() << ": "
+        << source.errorString().toStdString() << '\n';
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> ReadCliInput(const QString& file, CliStreams streams)
+{
+    std::string input;
+    if (file.isEmpty() || file == QLatin1String("-")) {
+        input = ReadAll(streams.in);
+    } else {
+        QFile source(file);
+        if (!source.open(QIODevice::ReadOnly))
+            return cannotRead(source, streams.err);
+        const QByteArray bytes = source.readAll();
+        if (source.error() != QFileDevice::NoError)
+            return cannotRead(source, streams.err);
+        input.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    if (const auto problem = DescribeInvalidUtf8(SplitInputLines(input))) {
+        streams.err << "tavenor-cli: " << *problem << '\n';
+        return std::nullopt;
+    }
+    return input;
+}
+
+} // namespace tavenor

@@ -1,0 +1,14 @@
+#include "cli/cli.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavenor-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
+    std::ios::sync_with_stdio(false);
+    return tavenor::RunCli(QCoreApplication::arguments(), {std::cin, std::cout, std::cerr});
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tavenor {
+
+// The boundary between Unicode (window, command line) and the core's GBK bytes. GB18030 is a
+// superset of GBK that covers all of Unicode, so nothing is turned into '?' or dropped.
+std::string ToGb18030(const QString& text);
+QString FromGb18030(std::string_view bytes);
+
+} // namespace tavenor

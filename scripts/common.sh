@@ -1,0 +1,40 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Sourced, not run.
+
+TAVENOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Debian packages that building, testing and running need.
+TAVENOR_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-wqy-microhei
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the named Debian packages that are not installed yet; does nothing (and asks no
+# network) when all are there.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds one CMake preset. In CI, warnings are errors.
+build_preset() {
+    local preset="$1"
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake --preset "$preset" -DTAVENOR_WERROR="$werror" >/dev/null
+    cmake --build --preset "$preset"
+}

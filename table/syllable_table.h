@@ -1,0 +1,41 @@
+#pragma once
+
+#include "table/syllable_record.h"
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace tavenor {
+
+// The application's one piece of state: created empty, filled once by LoadSyllableTable, then
+// only read. Order and duplicate rows are kept as loaded, because lookups take the first match.
+class SyllableTable {
+public:
+    using const_iterator = std::vector<SyllableRecord>::const_iterator;
+
+    std::size_t size() const noexcept { return m_records.size(); }
+    bool empty() const noexcept { return m_records.empty(); }
+    const SyllableRecord& operator[](std::size_t index) const { return m_records[index]; }
+    const_iterator begin() const noexcept { return m_records.begin(); }
+    const_iterator end() const noexcept { return m_records.end(); }
+
+    // Records at index and above move up by one.
+    void insert(std::size_t index, SyllableRecord record);
+
+    // A plain scan from the first record; nullptr when no pinyin equals the key.
+    const SyllableRecord* findFirst(std::string_view pinyin) const noexcept;
+
+private:
+    std::vector<SyllableRecord> m_records;
+};
+
+// Cuts text at CR LF into rows and each row at "=" into fields; row k becomes record k (inserted
+// ahead of anything the table already holds). Fields past the third are ignored; missing ones
+// are empty.
+void LoadSyllableTable(SyllableTable& table, std::string_view text);
+
+// Loads the built-in SyllableTableText.
+void LoadSyllableTable(SyllableTable& table);
+
+} // namespace tavenor

@@ -1,0 +1,146 @@
+#include "cli_run.h"
+
+#include <QTemporaryDir>
+
+#include "case_name.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tavenor {
+namespace {
+
+using testing::RunCliOn;
+
+const std::string kMarker = "←------此读音需改变";
+
+TEST(CliConvert, JsonGivesTheBoxTextsOfEachLineWithCrLfKept)
+{
+    const auto result = RunCliOn({"convert", "--json"}, "ba,ni,wo,lv,\r\nni,hao,");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+              "{\"decomposition\":\"b,a,n,i,w,o,l,v,\",\"romaji\":\"pa , ni , wo , ri yu , \","
+              "\"final\":\"pa[p a]\\r\\nni[J i]\\r\\nwo[w o]\\r\\nri[4' i]+yu[jM]\\r\\n\","
+              "\"history\":\"ba\\r\\nni\\r\\nwo\\r\\nlv\\r\\n\"}\n"
+              "{\"decomposition\":\"n,i,h,ao,\",\"romaji\":\"ni , ha o , \","
+              "\"final\":\"ni[J i]\\r\\nha[h a o]" + kMarker + "\\r\\n\","
+              "\"history\":\"ni\\r\\nhao\\r\\n\"}\n");
+}
+
+TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaks)
+{
+    const auto result = RunCliOn({"convert"}, "ni,hao,\nkeng\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "ni[J i]\nha[h a o]" + kMarker + "\nke[ ke N\\]" + kMarker + "\n");
+}
+
+TEST(CliConvert, EscapesBackslashesAndQuotesInJson)
+{
+    const auto result = RunCliOn({"convert", "--json", "-"}, "an,\"\n");
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\"a[a N\\\\]"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"decomposition\":\"an,\\\",,\""), std::string::npos) << result.out;
+}
+
+TEST(CliConvert, CharactersOutsideGbkSurviveTheRoundTrip)
+{
+    // An emoji and an Extension B ideograph: GBK has neither, GB18030 both.
+    const auto result = RunCliOn({"convert", "--json"}, "😀𠀀,ba\n");
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\"decomposition\":\"😀,𠀀,b,a,\""), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"history\":\"😀𠀀\\r\\nba\\r\\n\""), std::string::npos) << result.out;
+}
+
+TEST(CliConvert, NulByteInsideALineIsConvertedNotCut)
+{
+    const auto result = RunCliOn({"convert", "--json"}, std::string("ba,\0,ni\n", 8));
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\"romaji\":\"pa , ? , ni , \""), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\\u0000\\r\\n"), std::string::npos) << result.out;
+}
+
+struct BadInputCase {
+    const char* name;
+    std::string input;
+    std::string message;
+};
+
+class CliBadInput : public ::testing::TestWithParam<BadInputCase> {};
+
+TEST_P(CliBadInput, NamesLineAndByteAndPrintsNothing)
+{
+    const auto result = RunCliOn({"convert"}, GetParam().input);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "tavenor-cli: " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Utf8, CliBadInput, ::testing::Values(
+    BadInputCase{"LoneContinuation", "ba,\nni,\x80", "line 2, byte 4: invalid UTF-8"},
+    BadInputCase{"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
+    BadInputCase{"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
+    BadInputCase{"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
+    BadInputCase{"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
+    testing::CaseName{});
+
+struct UsageCase {
+    const char* name;
+    QStringList arguments;
+};
+
+class CliUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(CliUsage, PrintsUsageAndExitsTwo)
+{
+    const auto result = RunCliOn(GetParam().arguments, "ba,");
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("Usage:"), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CliUsage, ::testing::Values(
+    UsageCase{"UnknownOption", {"convert", "--frobnicate"}},
+    UsageCase{"NoCommand", {}},
+    UsageCase{"UnknownCommand", {"romanize"}},
+    UsageCase{"TooManyFiles", {"convert", "a", "b"}}),
+    testing::CaseName{});
+
+TEST(Cli, EmptyInputGivesNoOutput)
+{
+    for (const bool json : {false, true}) {
+        const auto result = RunCliOn(json ? QStringList{"convert", "--json"} : QStringList{"convert"}, "");
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST(Cli, HelpAndVersionGoToStandardOutput)
+{
+    EXPECT_EQ(RunCliOn({"--version"}, "").out, "tavenor-cli 1.0.0.0\n");
+    const auto help = RunCliOn({"--help"}, "");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("convert"), std::string::npos);
+}
+
+TEST(Cli, ReadsAFileAndReportsAnUnreadableOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("list.txt"));
+    std::ofstream(path.toStdString(), std::ios::binary) << "wo,\n";
+    const auto ok = RunCliOn({"convert", path}, "ignored,");
+    EXPECT_EQ(ok.exitCode, 0);
+    EXPECT_EQ(ok.out, "wo[w o]\n");
+
+    for (const QString& bad : {dir.filePath(QStringLiteral("missing.txt")), dir.path()}) {
+        const auto result = RunCliOn({"convert", bad}, "");
+        EXPECT_EQ(result.exitCode, 1) << bad.toStdString();
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("tavenor-cli: cannot read ")) << result.err;
+    }
+}
+
+} // namespace
+} // namespace tavenor

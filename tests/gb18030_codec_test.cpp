@@ -1,0 +1,36 @@
+#include "codec/gb18030_codec.h"
+
+#include "case_name.h"
+
+#include <gtest/gtest.h>
+
+namespace tavenor {
+namespace {
+
+struct CodecCase {
+    const char* name;
+    QString text;
+    std::string bytes;
+};
+
+class Gb18030CodecTest : public ::testing::TestWithParam<CodecCase> {};
+
+TEST_P(Gb18030CodecTest, EncodesAndDecodesBothWays)
+{
+    EXPECT_EQ(ToGb18030(GetParam().text), GetParam().bytes);
+    EXPECT_EQ(FromGb18030(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Gb18030CodecTest, ::testing::Values(
+    CodecCase{"Ascii", QStringLiteral("ni,hao,"), "ni,hao,"},
+    CodecCase{"Gbk", QStringLiteral("你好"), "\xC4\xE3\xBA\xC3"},
+    CodecCase{"ReviewMarker", QStringLiteral("←------此读音需改变"),
+              "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"},
+    CodecCase{"EmojiIsNotQuestionMark", QStringLiteral("😀"), "\x94\x39\xFC\x36"},
+    CodecCase{"ExtensionB", QStringLiteral("𠀀"), "\x95\x32\x82\x36"},
+    CodecCase{"Nul", QString(QChar(0)), std::string(1, '\0')},
+    CodecCase{"Empty", QString(), ""}),
+    testing::CaseName{});
+
+} // namespace
+} // namespace tavenor

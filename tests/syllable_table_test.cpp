@@ -1,0 +1,87 @@
+#include "table/syllable_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <string>
+
+namespace tavenor {
+namespace {
+
+const std::string kMarker = "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4";
+
+class LoadedTable : public ::testing::Test {
+protected:
+    void SetUp() override { LoadSyllableTable(table); }
+    SyllableTable table;
+};
+
+TEST_F(LoadedTable, HoldsEveryRowInOrderWithTheMarkerInPhonemes)
+{
+    ASSERT_EQ(table.size(), 409U);
+    EXPECT_EQ(table[0], (SyllableRecord{"a", "a", "a[a]"}));
+    EXPECT_EQ(table[1].phonemes, "a[a i]" + kMarker);
+    EXPECT_EQ(table[153].phonemes, "ke[ ke N\\]" + kMarker);
+    EXPECT_EQ(table[383].phonemes, "cha[tSa ]+n[N\\]");
+    EXPECT_EQ(table[408], (SyllableRecord{"zuo", "zu o", "zu[dz M o]" + kMarker}));
+}
+
+TEST_F(LoadedTable, KeepsBothCopiesOfEachDuplicate)
+{
+    for (const auto& [first, second] : {std::pair{185, 191}, {230, 231}, {261, 262}, {352, 353}}) {
+        const auto a = static_cast<std::size_t>(first - 1);
+        const auto b = static_cast<std::size_t>(second - 1);
+        EXPECT_EQ(table[a], table[b]) << first << " and " << second;
+        EXPECT_NE(&table[a], &table[b]);
+    }
+    std::set<std::string> distinct;
+    for (const SyllableRecord& record : table)
+        distinct.insert(record.pinyin);
+    EXPECT_EQ(distinct.size(), 405U);
+}
+
+TEST_F(LoadedTable, FindFirstStopsAtTheEarliestRow)
+{
+    EXPECT_EQ(table.findFirst("lu"), &table[184]);
+    EXPECT_EQ(table.findFirst("xing"), &table[351]);
+    EXPECT_EQ(table.findFirst("zuo"), &table[408]);
+    EXPECT_EQ(table.findFirst("Ba"), nullptr);
+    EXPECT_EQ(table.findFirst(" ba"), nullptr);
+    EXPECT_EQ(table.findFirst(""), nullptr);
+}
+
+TEST_F(LoadedTable, NoFieldIsEmptyAndPinyinIsLowercaseLetters)
+{
+    for (const SyllableRecord& record : table) {
+        SCOPED_TRACE(record.pinyin);
+        EXPECT_FALSE(record.romaji.empty());
+        EXPECT_FALSE(record.phonemes.empty());
+        ASSERT_FALSE(record.pinyin.empty());
+        for (const char c : record.pinyin)
+            EXPECT_TRUE(c >= 'a' && c <= 'z');
+    }
+}
+
+TEST(LoadSyllableTable, ShortRowsGetEmptyFieldsAndExtraFieldsAreIgnored)
+{
+    SyllableTable table;
+    LoadSyllableTable(table, "ba\r\nni=ni\r\nwo=wo=wo[w o]=extra\r\n");
+    ASSERT_EQ(table.size(), 3U);
+    EXPECT_EQ(table[0], (SyllableRecord{"ba", "", ""}));
+    EXPECT_EQ(table[1], (SyllableRecord{"ni", "ni", ""}));
+    EXPECT_EQ(table[2], (SyllableRecord{"wo", "wo", "wo[w o]"}));
+}
+
+TEST(LoadSyllableTable, ASecondLoadGoesAheadOfWhatIsThere)
+{
+    SyllableTable table;
+    LoadSyllableTable(table, "old=o=o[o]\r\n");
+    LoadSyllableTable(table, "new=n=n[n]\r\n");
+    ASSERT_EQ(table.size(), 2U);
+    EXPECT_EQ(table[0].pinyin, "new");
+    EXPECT_EQ(table[1].pinyin, "old");
+}
+
+} // namespace
+} // namespace tavenor
