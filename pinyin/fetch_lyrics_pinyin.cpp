@@ -1,0 +1,32 @@
+#include "pinyin/fetch_lyrics_pinyin.h"
+
+#include "pinyin/hanzi_to_pinyin.h"
+#include "romaji/convert_to_romaji.h"
+#include "text/gb18030_characters.h"
+
+namespace tavenor {
+
+std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, LuQuestion& question)
+{
+    std::string list;
+    while (!lyrics.empty()) {
+        const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
+        lyrics.remove_prefix(unit.size());
+        std::string entry = HanziToPinyin(provider, unit, 0, 0) + ",";
+        if (entry == "lu," && !question.askIsLu(kLuQuestionTitle, kLuQuestionMessage))
+            entry = "lv,";
+        list += entry;
+    }
+    return list;
+}
+
+void FetchLyricsPinyin(BoxAccess& boxes, const PinyinProvider& provider, LuQuestion& question,
+                       const SyllableTable& table)
+{
+    boxes.set(box::Pinyin, "");
+    const std::string lyrics = boxes.read(box::Lyrics);
+    boxes.append(box::Pinyin, BuildPinyinList(lyrics, provider, question));
+    ConvertToRomaji(boxes, table);
+}
+
+} // namespace tavenor

@@ -1,0 +1,68 @@
+#include "pinyin/to_plain_pinyin.h"
+
+#include "text/gb18030_characters.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+namespace tavenor {
+namespace {
+
+struct MarkedLetter {
+    std::string_view bytes;
+    char letter;
+};
+
+// The GB18030 forms of the marked letters that pinyin uses, lower case (two bytes) and upper
+// case (four bytes). U+1E3F (m with acute) has two encodings in use, A8 BC and 81 35 F4 37.
+constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
+    {"\xA8\xA1", 'a'}, {"\xA8\xA2", 'a'}, {"\xA8\xA3", 'a'}, {"\xA8\xA4", 'a'},
+    {"\x81\x30\x8B\x38", 'a'}, {"\x81\x30\x86\x39", 'a'}, {"\x81\x30\x9F\x35", 'a'}, {"\x81\x30\x86\x38", 'a'},
+    {"\xA8\xA5", 'e'}, {"\xA8\xA6", 'e'}, {"\xA8\xA7", 'e'}, {"\xA8\xA8", 'e'}, {"\xA8\xBA", 'e'},
+    {"\x81\x30\x8D\x35", 'e'}, {"\x81\x30\x87\x37", 'e'}, {"\x81\x30\x8E\x32", 'e'}, {"\x81\x30\x87\x36", 'e'},
+    {"\x81\x30\x87\x38", 'e'},
+    {"\xA8\xA9", 'i'}, {"\xA8\xAA", 'i'}, {"\xA8\xAB", 'i'}, {"\xA8\xAC", 'i'},
+    {"\x81\x30\x8F\x37", 'i'}, {"\x81\x30\x88\x31", 'i'}, {"\x81\x30\x9F\x36", 'i'}, {"\x81\x30\x88\x30", 'i'},
+    {"\xA8\xAD", 'o'}, {"\xA8\xAE", 'o'}, {"\xA8\xAF", 'o'}, {"\xA8\xB0", 'o'},
+    {"\x81\x30\x92\x38", 'o'}, {"\x81\x30\x88\x37", 'o'}, {"\x81\x30\x9F\x37", 'o'}, {"\x81\x30\x88\x36", 'o'},
+    {"\xA8\xB1", 'u'}, {"\xA8\xB2", 'u'}, {"\xA8\xB3", 'u'}, {"\xA8\xB4", 'u'},
+    {"\x81\x30\x95\x37", 'u'}, {"\x81\x30\x89\x33", 'u'}, {"\x81\x30\x9F\x38", 'u'}, {"\x81\x30\x89\x32", 'u'},
+    {"\xA8\xB9", 'u'}, {"\xA8\xB5", 'u'}, {"\xA8\xB6", 'u'}, {"\xA8\xB7", 'u'}, {"\xA8\xB8", 'u'},
+    {"\x81\x30\x89\x35", 'u'}, {"\x81\x30\x9F\x39", 'u'}, {"\x81\x30\xA0\x30", 'u'}, {"\x81\x30\xA0\x31", 'u'},
+    {"\x81\x30\xA0\x32", 'u'},
+    {"\xA8\xBC", 'm'}, {"\x81\x35\xF4\x37", 'm'}, {"\x81\x35\xF4\x36", 'm'},
+    {"\xA8\xBD", 'n'}, {"\xA8\xBE", 'n'}, {"\xA8\xBF", 'n'},
+    {"\x81\x30\x92\x31", 'n'}, {"\x81\x30\x92\x34", 'n'}, {"\x81\x30\xA3\x30", 'n'},
+});
+
+char plainLetter(std::string_view character)
+{
+    if (character.size() == 1) {
+        const char c = character[0];
+        if (c >= 'a' && c <= 'z')
+            return c;
+        if (c >= 'A' && c <= 'Z')
+            return static_cast<char>(c - 'A' + 'a');
+        return 0;
+    }
+    const auto found = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
+                                    [character](const MarkedLetter& m) { return m.bytes == character; });
+    return found == kMarkedLetters.end() ? 0 : found->letter;
+}
+
+} // namespace
+
+std::string ToPlainPinyin(std::string_view reading)
+{
+    std::string plain;
+    while (!reading.empty()) {
+        const std::size_t length = Gb18030CharacterLength(reading);
+        if (const char letter = plainLetter(reading.substr(0, length)))
+            plain += letter;
+        reading.remove_prefix(length);
+    }
+    return plain;
+}
+
+} // namespace tavenor

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavenor {
+
+// The plain form of one reading (GB18030): lowercase ASCII letters only. Tone-marked vowels lose
+// their marks, u-umlaut in any form becomes "u", e-circumflex "e", and the syllabic m and n
+// their bare letters; digits, blanks and everything else are dropped. Empty when the reading
+// has no letter.
+std::string ToPlainPinyin(std::string_view reading);
+
+} // namespace tavenor

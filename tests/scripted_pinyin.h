@@ -1,0 +1,50 @@
+#pragma once
+
+#include "pinyin/lu_question.h"
+#include "pinyin/pinyin_provider.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavenor::testing {
+
+// A provider that knows a few characters, one reading each, and records what it was asked.
+class ScriptedProvider : public PinyinProvider {
+public:
+    std::map<std::string, std::string, std::less<>> readings;
+    mutable std::vector<std::string> calls;
+
+    int CountPinyinItems(std::string_view text) const override
+    {
+        calls.push_back("count " + std::string(text));
+        return readings.contains(text) ? 1 : 0;
+    }
+
+    std::string GetPinyinReading(std::string_view text, int item, int selector) const override
+    {
+        calls.push_back("get " + std::string(text) + " " + std::to_string(item) + " "
+                        + std::to_string(selector));
+        const auto found = readings.find(text);
+        return found == readings.end() ? std::string() : found->second;
+    }
+};
+
+// Answers the lu question from a script, in order, and records what was shown.
+class ScriptedLuQuestion : public LuQuestion {
+public:
+    std::deque<bool> answers;
+    std::vector<std::pair<std::string, std::string>> asked;
+
+    bool askIsLu(std::string_view title, std::string_view message) override
+    {
+        asked.emplace_back(title, message);
+        const bool yes = answers.empty() ? true : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
+};
+
+} // namespace tavenor::testing
