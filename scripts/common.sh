@@ -11,6 +11,11 @@ TAVENOR_PACKAGES=(
     fonts-wqy-microhei
 )
 
+# What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
+TAVENOR_FUZZ_PACKAGES=(
+    clang-14 libclang-rt-14-dev
+)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
