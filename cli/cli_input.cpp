@@ -24,6 +24,12 @@ std::optional<std::string> ReadCliInput(const QString& file, CliStreams streams)
     std::string input;
     if (file.isEmpty() || file == QLatin1String("-")) {
         input = ReadAll(streams.in);
+        // A read error looks like the end of the input; without this check an unreadable
+        // standard input would pass for an empty one.
+        if (streams.in.bad()) {
+            streams.err << "tavenor-cli: cannot read standard input\n";
+            return std::nullopt;
+        }
     } else {
         QFile source(file);
         if (!source.open(QIODevice::ReadOnly))

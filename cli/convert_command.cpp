@@ -1,6 +1,7 @@
 #include "cli/convert_command.h"
 
 #include "cli/cli_input.h"
+#include "cli/cli_output.h"
 #include "cli/input_lines.h"
 #include "cli/json_line.h"
 #include "codec/gb18030_codec.h"
@@ -41,8 +42,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
             output += withLfBreaks(FromGb18030(texts.final));
         }
     }
-    streams.out << output;
-    return 0;
+    return WriteCliOutput(output, streams);
 }
 
 } // namespace tavenor

@@ -7,6 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <streambuf>
 
 namespace tavenor {
 namespace {
@@ -140,6 +145,57 @@ TEST(Cli, ReadsAFileAndReportsAnUnreadableOne)
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(result.err.starts_with("tavenor-cli: cannot read ")) << result.err;
     }
+}
+
+// Standard input or output that fails the way a directory or a full disk does.
+class FailingStreamBuffer : public std::streambuf {
+protected:
+    int_type underflow() override { throw std::runtime_error("read error"); }
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CliStreams, UnreadableStandardInputIsAnErrorNotAnEmptyInput)
+{
+    FailingStreamBuffer broken;
+    std::istream in(&broken);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"tavenor-cli", "convert"}, {in, out, err}), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "tavenor-cli: cannot read standard input\n");
+}
+
+TEST(CliStreams, UnwritableOutputIsAnErrorNotSuccess)
+{
+    for (const char* option : {"--json", "-"}) {
+        FailingStreamBuffer broken;
+        std::istringstream in("ni,hao,\n");
+        std::ostream out(&broken);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli({"tavenor-cli", "convert", option}, {in, out, err}), 1) << option;
+        EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n") << option;
+    }
+}
+
+TEST(CliHugeInput, LinesOfOneMegabyteConvertWhole)
+{
+    std::string line;
+    std::string expected;
+    while (line.size() < (1U << 20)) {
+        line += "ni,hao,";
+        expected += "ni[J i]\nha[h a o]" + kMarker + "\n";
+    }
+    const auto result = RunCliOn({"convert"}, line + "\n" + line);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.out == expected + expected) << "output of " << result.out.size() << " bytes";
+
+    const auto invalidAtTheEnd = RunCliOn({"convert"}, line + "\n" + line + "\xFF");
+    EXPECT_EQ(invalidAtTheEnd.exitCode, 1);
+    EXPECT_EQ(invalidAtTheEnd.out, "");
+    EXPECT_EQ(invalidAtTheEnd.err,
+              "tavenor-cli: line 2, byte " + std::to_string(line.size() + 1) + ": invalid UTF-8\n");
 }
 
 } // namespace
