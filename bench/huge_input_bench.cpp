@@ -1,0 +1,128 @@
+// Whole albums pasted at once, and the history box of a long editing session.
+
+#include "pinyin/fetch_lyrics_pinyin.h"
+#include "romaji/convert_pinyin_text.h"
+#include "romaji/convert_to_romaji.h"
+#include "table/syllable_table.h"
+
+#include "fake_boxes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+namespace tavenor {
+namespace {
+
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+
+const SyllableTable& builtInTable()
+{
+    static const SyllableTable table = [] {
+        SyllableTable t;
+        LoadSyllableTable(t);
+        return t;
+    }();
+    return table;
+}
+
+// Table syllables in random order, each followed by ",", until the text holds at least bytes.
+std::string pinyinText(std::size_t bytes)
+{
+    const SyllableTable& table = builtInTable();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> row(0, table.size() - 1);
+    std::string text;
+    while (text.size() < bytes)
+        text += table[row(random)].pinyin + ",";
+    return text;
+}
+
+void BM_ConvertMegabyteOfPinyin(benchmark::State& state)
+{
+    const std::string text = pinyinText(kMegabyte);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertPinyinText(text, builtInTable()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ConvertMegabyteOfPinyin)->Unit(benchmark::kMillisecond);
+
+// Knows a few hundred characters: the cost under test is the action's, not a real lookup's.
+class SmallProvider : public PinyinProvider {
+public:
+    SmallProvider()
+    {
+        const SyllableTable& table = builtInTable();
+        for (unsigned k = 0; k < table.size(); ++k) {
+            const std::string character{static_cast<char>(0xB0 + k / 94), static_cast<char>(0xA1 + k % 94)};
+            m_readings.emplace(character, table[k].pinyin);
+        }
+    }
+
+    int CountPinyinItems(std::string_view text) const override { return m_readings.contains(text) ? 1 : 0; }
+
+    std::string GetPinyinReading(std::string_view text, int, int) const override
+    {
+        return m_readings.find(text)->second;
+    }
+
+    std::string lyrics(std::size_t bytes) const
+    {
+        std::string text;
+        while (text.size() < bytes) {
+            for (const auto& [character, reading] : m_readings)
+                text += character;
+        }
+        return text;
+    }
+
+private:
+    std::map<std::string, std::string, std::less<>> m_readings;
+};
+
+class AlwaysYes : public LuQuestion {
+public:
+    bool askIsLu(std::string_view, std::string_view) override { return true; }
+};
+
+void BM_FetchMegabyteOfLyrics(benchmark::State& state)
+{
+    const SmallProvider provider;
+    AlwaysYes question;
+    testing::FakeBoxes boxes;
+    boxes.texts[std::string(box::Lyrics)] = provider.lyrics(kMegabyte);
+    for (auto _ : state) {
+        state.PauseTiming();
+        boxes.texts[std::string(box::History)].clear();
+        boxes.log.clear();
+        state.ResumeTiming();
+        FetchLyricsPinyin(boxes, provider, question, builtInTable());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(boxes[box::Lyrics].size()));
+}
+BENCHMARK(BM_FetchMegabyteOfLyrics)->Unit(benchmark::kMillisecond);
+
+// The history box is never emptied: after 999 edits of a 2,000-syllable song, one more edit.
+void BM_EditWithThousandEditsOfHistory(benchmark::State& state)
+{
+    std::string song;
+    const SyllableTable& table = builtInTable();
+    for (std::size_t i = 0; i < 2000; ++i)
+        song += table[(i * 37) % table.size()].pinyin + ",";
+    for (auto _ : state) {
+        state.PauseTiming();
+        testing::FakeBoxes boxes;
+        boxes.texts[std::string(box::Pinyin)] = song;
+        for (int edit = 1; edit < 1000; ++edit)
+            ConvertToRomaji(boxes, table);
+        state.ResumeTiming();
+        ConvertToRomaji(boxes, table);
+        state.counters["history_MiB"] = static_cast<double>(boxes[box::History].size()) / kMegabyte;
+    }
+}
+BENCHMARK(BM_EditWithThousandEditsOfHistory)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+} // namespace tavenor

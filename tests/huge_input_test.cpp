@@ -1,0 +1,91 @@
+// Whole songs and albums pasted at once: a megabyte of pinyin or of lyrics must convert in full,
+// exactly as its parts do.
+
+#include "pinyin/fetch_lyrics_pinyin.h"
+#include "romaji/convert_pinyin_text.h"
+#include "romaji/convert_to_romaji.h"
+#include "table/syllable_table.h"
+
+#include "fake_boxes.h"
+#include "scripted_pinyin.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+namespace tavenor {
+namespace {
+
+using testing::FakeBoxes;
+using testing::ScriptedLuQuestion;
+using testing::ScriptedProvider;
+
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+
+std::string repeated(const std::string& block, std::size_t times)
+{
+    std::string text;
+    text.reserve(block.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        text += block;
+    return text;
+}
+
+RomajiTexts repeated(const RomajiTexts& block, std::size_t times)
+{
+    return {repeated(block.decomposition, times), repeated(block.romaji, times),
+            repeated(block.final, times), repeated(block.history, times)};
+}
+
+class HugeInputTest : public ::testing::Test {
+protected:
+    void SetUp() override { LoadSyllableTable(table); }
+    SyllableTable table;
+};
+
+// Known syllables, rewritten ones, a capital, a stray blank, a Chinese character, a character
+// outside GBK and empty pieces: a block ending with "," converts the same wherever it stands.
+TEST_F(HugeInputTest, MegabyteOfPinyinConvertsLikeItsBlocks)
+{
+    const std::string block = "zhi,chuang,shun,jue,xu,yun,ni,hao,ai,Ba, ba,\xC4\xE3,\x95\x32\x82\x36u,,lu,";
+    const std::size_t times = kMegabyte / block.size() + 1;
+    const std::string pinyin = repeated(block, times);
+    ASSERT_GE(pinyin.size(), kMegabyte);
+
+    const RomajiTexts texts = ConvertPinyinText(pinyin, table);
+    const RomajiTexts expected = repeated(ConvertPinyinText(block, table), times);
+    EXPECT_TRUE(texts == expected) << "final text of " << texts.final.size() << " bytes, expected "
+                                   << expected.final.size();
+    EXPECT_TRUE(texts.final.starts_with("zi[dz i]\r\n"));
+    EXPECT_TRUE(texts.final.ends_with("\r\nru[4' M]\r\n"));
+}
+
+TEST_F(HugeInputTest, MegabyteOfLyricsGivesOneEntryPerCharacterAndConverts)
+{
+    // 你 好 鲁, a Latin letter, a blank, an emoji.
+    ScriptedProvider provider;
+    provider.readings = {{"\xC4\xE3", "n\xA8\xAB"}, {"\xBA\xC3", "h\xA8\xA3o"}, {"\xC2\xB3", "l\xA8\xB3"}};
+    const std::string block = "\xC4\xE3\xBA\xC3\xC2\xB3" "a \x94\x39\xFC\x36";
+    const std::size_t times = kMegabyte / block.size() + 1;
+
+    FakeBoxes boxes;
+    boxes.texts = {{std::string(box::Lyrics), repeated(block, times)}, {std::string(box::History), "H"}};
+    ScriptedLuQuestion question;
+    question.answers = {false};
+    FetchLyricsPinyin(boxes, provider, question, table);
+
+    // The first lu was answered No, every later one Yes.
+    const std::string list = "ni,hao,lv,,,," + repeated("ni,hao,lu,,,,", times - 1);
+    EXPECT_TRUE(boxes[box::Pinyin] == list) << "pinyin box of " << boxes[box::Pinyin].size() << " bytes";
+    EXPECT_EQ(question.asked.size(), times);
+    EXPECT_EQ(boxes[box::Lyrics].size(), block.size() * times);
+    const RomajiTexts texts = ConvertPinyinText(list, table);
+    EXPECT_TRUE(boxes[box::Final] == texts.final);
+    EXPECT_TRUE(boxes[box::History] == "H" + texts.history);
+    EXPECT_TRUE(boxes[box::Final].starts_with("ni[J i]\r\nha[h a o]"));
+    EXPECT_TRUE(boxes[box::Final].ends_with("\r\nru[4' M]\r\n"));
+}
+
+} // namespace
+} // namespace tavenor
