@@ -10,6 +10,8 @@ namespace tavenor {
 
 namespace {
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 std::optional<std::string> cannotRead(const QFile& source, std::ostream& err)
 {
     err << "tavenor-cli: cannot read " << source.fileName().toStdString() << ": "
@@ -43,6 +45,10 @@ std::optional<std::string> ReadCliInput(const QString& file, CliStreams streams)
         streams.err << "tavenor-cli: " << *problem << '\n';
         return std::nullopt;
     }
+    // Editors on Windows start UTF-8 files with a byte order mark; it is no part of the first
+    // line. Dropped after the check, so that reported byte offsets stay those of the file.
+    if (input.starts_with(kUtf8ByteOrderMark))
+        input.erase(0, kUtf8ByteOrderMark.size());
     return input;
 }
 

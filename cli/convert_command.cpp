@@ -5,6 +5,7 @@
 #include "cli/input_lines.h"
 #include "cli/json_line.h"
 #include "codec/gb18030_codec.h"
+#include "codec/utf8_text.h"
 #include "romaji/convert_pinyin_text.h"
 
 #include <ostream>
@@ -30,8 +31,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
     LoadSyllableTable(table);
     std::string output;
     for (const std::string_view line : SplitInputLines(*input)) {
-        const std::string pinyin =
-            ToGb18030(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+        const std::string pinyin = ToGb18030(FromUtf8(line));
         const RomajiTexts texts = ConvertPinyinText(pinyin, table);
         if (json) {
             output += JsonLine({{"decomposition", FromGb18030(texts.decomposition)},

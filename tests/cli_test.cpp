@@ -66,6 +66,17 @@ TEST(CliConvert, NulByteInsideALineIsConvertedNotCut)
     EXPECT_NE(result.out.find("\\u0000\\r\\n"), std::string::npos) << result.out;
 }
 
+TEST(CliConvert, ByteOrderMarkIsNotPartOfTheFirstSyllable)
+{
+    const auto result = RunCliOn({"convert"}, "\xEF\xBB\xBFni,\n\xEF\xBB\xBFni,\n");
+    EXPECT_EQ(result.exitCode, 0);
+    // Only the mark at the very start is a signature; later it is a character like any other.
+    EXPECT_EQ(result.out, "ni[J i]\n?\n");
+
+    const auto invalid = RunCliOn({"convert"}, "\xEF\xBB\xBFni,\xFF");
+    EXPECT_EQ(invalid.err, "tavenor-cli: line 1, byte 7: invalid UTF-8\n");
+}
+
 struct BadInputCase {
     const char* name;
     std::string input;
