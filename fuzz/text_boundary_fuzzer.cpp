@@ -1,6 +1,7 @@
 // The text boundary on arbitrary bytes: valid UTF-8 survives UTF-8 -> GB18030 -> UTF-8 unchanged,
-// the validity check agrees with Qt's own UTF-8 decoder, and the command line either converts
-// every line or, for invalid UTF-8, names the first bad byte and prints nothing.
+// the validity check agrees with Qt's own UTF-8 decoder, the command line either converts every
+// line or, for invalid UTF-8, names the first bad byte and prints nothing, and a window's UTF-16
+// text survives GB18030 too.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
@@ -83,6 +84,27 @@ void checkRoundTrip(std::string_view bytes, const std::optional<std::size_t>& in
     FUZZ_CHECK(std::string_view(back.constData(), static_cast<std::size_t>(back.size())) == bytes);
 }
 
+// The window's side: the same bytes read as UTF-16 code units, as a box's text may hold them.
+// Every character comes back; a lone surrogate comes back as U+FFFD.
+void checkWindowText(std::string_view bytes)
+{
+    QString text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+    QString expected = text;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const bool pair = i + 1 < expected.size() && QChar::isHighSurrogate(expected[i].unicode())
+            && QChar::isLowSurrogate(expected[i + 1].unicode());
+        if (pair)
+            ++i;
+        else if (QChar::isSurrogate(expected[i].unicode()))
+            expected[i] = QChar(0xFFFD);
+    }
+    const std::string gb18030 = ToGb18030(text);
+    FUZZ_CHECK(IsWellFormedGb18030(gb18030));
+    FUZZ_CHECK(FromGb18030(gb18030) == expected);
+}
+
 void checkCommandLine(const std::string& bytes, const std::optional<std::size_t>& invalidAt)
 {
     std::istringstream in(bytes);
@@ -127,6 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::optional<std::size_t> invalidAt = FindInvalidUtf8(bytes);
     checkRoundTrip(bytes, invalidAt);
+    checkWindowText(bytes);
     checkCommandLine(bytes, invalidAt);
     return 0;
 }

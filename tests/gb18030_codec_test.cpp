@@ -33,5 +33,32 @@ INSTANTIATE_TEST_SUITE_P(Texts, Gb18030CodecTest, ::testing::Values(
     CodecCase{"Empty", QString(), ""}),
     testing::CaseName{});
 
+struct LoneSurrogateCase {
+    const char* name;
+    QString text;
+    QString shown;
+    friend void PrintTo(const LoneSurrogateCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LoneSurrogateTest : public ::testing::TestWithParam<LoneSurrogateCase> {};
+
+TEST_P(LoneSurrogateTest, BecomesAReplacementCharacterNotAControlByteOrNothing)
+{
+    EXPECT_EQ(FromGb18030(ToGb18030(GetParam().text)), GetParam().shown);
+}
+
+const QChar kHigh(0xD83D);
+const QChar kLow(0xDE00);
+const QChar kReplacement(QChar::ReplacementCharacter);
+
+INSTANTIATE_TEST_SUITE_P(Texts, LoneSurrogateTest, ::testing::Values(
+    LoneSurrogateCase{"HighAtTheEnd", QStringLiteral("ab") + kHigh, QStringLiteral("ab") + kReplacement},
+    LoneSurrogateCase{"LowInside", QStringLiteral("a") + kLow + QStringLiteral("b"),
+                      QStringLiteral("a") + kReplacement + QStringLiteral("b")},
+    LoneSurrogateCase{"PairSwapped", QString(kLow) + kHigh, QString(kReplacement) + kReplacement},
+    LoneSurrogateCase{"HighThenPair", QString(kHigh) + kHigh + kLow, QString(kReplacement) + kHigh + kLow},
+    LoneSurrogateCase{"PairIsKept", QString(kHigh) + kLow, QString(kHigh) + kLow}),
+    testing::CaseName{});
+
 } // namespace
 } // namespace tavenor
