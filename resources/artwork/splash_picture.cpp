@@ -119,6 +119,11 @@ void paintFloor(QPainter& painter)
             QPointF(vanishingX + line * 4.0, kHorizon), QPointF(bottomX, kSplashSize.height()));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    QLinearGradient haze(0, kHorizon - 14, 0, kHorizon + 10);
+    haze.setColorAt(0.0, QColor(255, 90, 200, 0));
+    haze.setColorAt(0.58, QColor(255, 90, 200, 70));
+    haze.setColorAt(1.0, QColor(255, 90, 200, 0));
+    painter.fillRect(0, kHorizon - 14, kSplashSize.width(), 24, haze);
     painter.fillRect(0, kHorizon, kSplashSize.width(), 1, QColor(255, 120, 220));
 }
 
@@ -148,16 +153,30 @@ void paintSingers(QPainter& painter)
 {
     const int width = kFigureWidth * kFigureScale;
     const int height = kFigureHeight * kFigureScale;
+    const int feet = kHorizon + 6;
     const int count = figureCount();
     for (int index = 0; index < count; ++index) {
         const int centre = kSplashSize.width() * (2 * index + 1) / (2 * count);
-        const int top = kHorizon + 6 - height;
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 110));
-        painter.drawEllipse(QPointF(centre, kHorizon + 5), 15, 3);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        drawFigure(painter, index, QPoint(centre - width / 2, top), kFigureScale);
+        const QPoint topLeft(centre - width / 2, feet - height);
+
+        QImage figure(width, height, QImage::Format_ARGB32_Premultiplied);
+        figure.fill(Qt::transparent);
+        QPainter figurePainter(&figure);
+        drawFigure(figurePainter, index, QPoint(0, 0), kFigureScale);
+        figurePainter.end();
+
+        // A reflection in the glossy floor: upside down under the feet, fading away.
+        QImage reflection = figure.mirrored(false, true);
+        QPainter reflectionPainter(&reflection);
+        reflectionPainter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QLinearGradient fade(0, 0, 0, height);
+        fade.setColorAt(0.0, QColor(0, 0, 0, 90));
+        fade.setColorAt(0.8, QColor(0, 0, 0, 0));
+        reflectionPainter.fillRect(reflection.rect(), fade);
+        reflectionPainter.end();
+        painter.drawImage(QPoint(topLeft.x(), feet), reflection);
+
+        painter.drawImage(topLeft, figure);
     }
 }
 
