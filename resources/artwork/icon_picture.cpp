@@ -2,13 +2,11 @@
 
 #include "resources/artwork/box_downsample.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -84,6 +82,96 @@ int grey(double level)
     return std::clamp(static_cast<int>(std::lround(level)), 0, 255);
 }
 
+// The surface seen through the camera, its grid points projected once and fitted into a canvas.
+class ProjectedSurface {
+public:
+    ProjectedSurface(const Camera& camera, QSizeF canvas)
+    {
+        m_points.reserve((kSteps + 1) * (kSteps + 1));
+        for (int i = 0; i <= kSteps; ++i)
+            for (int j = 0; j <= kSteps; ++j)
+                m_points.push_back(camera.project(surfacePoint(parameter(i), parameter(j))));
+
+        const auto by = [](double Vec3::*axis) {
+            return [axis](const Vec3& a, const Vec3& b) { return a.*axis < b.*axis; };
+        };
+        const auto [left, right]
+            = std::minmax_element(m_points.begin(), m_points.end(), by(&Vec3::x));
+        const auto [top, bottom]
+            = std::minmax_element(m_points.begin(), m_points.end(), by(&Vec3::y));
+        const auto [nearest, farthest]
+            = std::minmax_element(m_points.begin(), m_points.end(), by(&Vec3::z));
+        const double margin = 0.06;
+        m_scale = std::min(canvas.width() * (1 - 2 * margin) / (right->x - left->x),
+            canvas.height() * (1 - 2 * margin) / (bottom->y - top->y));
+        m_offset = QPointF(canvas.width() / 2 - m_scale * (left->x + right->x) / 2,
+            canvas.height() / 2 - m_scale * (top->y + bottom->y) / 2);
+        m_nearestDepth = nearest->z;
+        m_farthestDepth = farthest->z;
+    }
+
+    QPointF at(int i, int j) const
+    {
+        const Vec3& point = m_points[static_cast<std::size_t>(i * (kSteps + 1) + j)];
+        return { m_offset.x() + m_scale * point.x, m_offset.y() + m_scale * point.y };
+    }
+
+    double depthAt(int i, int j) const
+    {
+        return m_points[static_cast<std::size_t>(i * (kSteps + 1) + j)].z;
+    }
+
+    // 1 for the nearest point of the surface, 0 for the farthest.
+    double nearness(double depth) const
+    {
+        return (m_farthestDepth - depth) / (m_farthestDepth - m_nearestDepth);
+    }
+
+private:
+    std::vector<Vec3> m_points;
+    double m_scale = 1;
+    QPointF m_offset;
+    double m_nearestDepth = 0;
+    double m_farthestDepth = 1;
+};
+
+struct Cell {
+    int firstI;
+    int firstJ;
+    double depth;
+};
+
+// Grid cells from the farthest to the nearest, so that nearer ones are painted over farther ones.
+std::vector<Cell> cellsFarToNear(const ProjectedSurface& surface)
+{
+    std::vector<Cell> cells;
+    for (int i = 0; i < kSteps; i += kCellSteps)
+        for (int j = 0; j < kSteps; j += kCellSteps)
+            cells.push_back({ i, j, surface.depthAt(i + kCellSteps / 2, j + kCellSteps / 2) });
+    std::stable_sort(
+        cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.depth > b.depth; });
+    return cells;
+}
+
+// Grey of the small flat facet at (i, j): lit from the upper left, the underside darker, and
+// nearer parts a little brighter.
+QColor facetShade(const Camera& camera, int i, int j, double nearness)
+{
+    static const Vec3 light = normalized({ -0.8, -0.3, 0.5 });
+    const double u = parameter(i) + 1.0 / kSteps;
+    const double v = parameter(j) + 1.0 / kSteps;
+    const double d = 1e-4;
+    Vec3 normal = normalized(cross(surfacePoint(u + d, v) - surfacePoint(u - d, v),
+        surfacePoint(u, v + d) - surfacePoint(u, v - d)));
+    const bool underside = dot(normal, camera.viewDirection()) > 0;
+    if (underside)
+        normal = { -normal.x, -normal.y, -normal.z };
+    const double diffuse = std::max(0.0, dot(normal, light));
+    const int level
+        = grey((underside ? 10 : 14) + (underside ? 40 : 110) * diffuse * diffuse + 20 * nearness);
+    return { level, level, level };
+}
+
 void paintBackground(QPainter& painter, QSizeF size)
 {
     QRadialGradient glow(QPointF(size.width() * 0.45, size.height() * 0.35),
@@ -94,100 +182,59 @@ void paintBackground(QPainter& painter, QSizeF size)
     painter.fillRect(QRectF(QPointF(0, 0), size), glow);
 }
 
+// One grid cell: its facets, then its four edges as grid lines.
+void paintCell(QPainter& painter, const Camera& camera, const ProjectedSurface& surface,
+    const Cell& cell, double lineWidth)
+{
+    const double nearness = surface.nearness(cell.depth);
+    // Without anti-aliasing neighbouring facets meet with no seam; the supersampling smooths
+    // their outer edges.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    for (int i = cell.firstI; i < cell.firstI + kCellSteps; ++i) {
+        for (int j = cell.firstJ; j < cell.firstJ + kCellSteps; ++j) {
+            painter.setBrush(facetShade(camera, i, j, nearness));
+            const QPointF corners[] = { surface.at(i, j), surface.at(i + 1, j),
+                surface.at(i + 1, j + 1), surface.at(i, j + 1) };
+            painter.drawPolygon(corners, 4);
+        }
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const int line = grey(110 + 120 * nearness);
+    painter.setPen(
+        QPen(QColor(line, line, line), lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    const int i = cell.firstI;
+    const int j = cell.firstJ;
+    QPainterPath edges;
+    edges.moveTo(surface.at(i, j));
+    for (int k = 1; k <= kCellSteps; ++k)
+        edges.lineTo(surface.at(i + k, j));
+    for (int k = 1; k <= kCellSteps; ++k)
+        edges.lineTo(surface.at(i + kCellSteps, j + k));
+    for (int k = 1; k <= kCellSteps; ++k)
+        edges.lineTo(surface.at(i + kCellSteps - k, j + kCellSteps));
+    for (int k = 1; k <= kCellSteps; ++k)
+        edges.lineTo(surface.at(i, j + kCellSteps - k));
+    painter.drawPath(edges);
+}
+
 } // namespace
 
 QImage drawIconPicture(QSize size)
 {
     const Camera camera;
-    const Vec3 light = normalized({ -0.8, -0.3, 0.5 });
-
-    // Projected grid points, and the frame that fits them into the picture.
-    std::vector<Vec3> projected;
-    projected.reserve((kSteps + 1) * (kSteps + 1));
-    for (int i = 0; i <= kSteps; ++i)
-        for (int j = 0; j <= kSteps; ++j)
-            projected.push_back(camera.project(surfacePoint(parameter(i), parameter(j))));
-    const auto at = [&projected](int i, int j) -> const Vec3& {
-        return projected[static_cast<std::size_t>(i * (kSteps + 1) + j)];
-    };
-    auto [minX, maxX] = std::minmax_element(
-        projected.begin(), projected.end(), [](const Vec3& a, const Vec3& b) { return a.x < b.x; });
-    auto [minY, maxY] = std::minmax_element(
-        projected.begin(), projected.end(), [](const Vec3& a, const Vec3& b) { return a.y < b.y; });
     const QSizeF canvas(size.width() * kSupersampling, size.height() * kSupersampling);
-    const double margin = 0.06;
-    const double scale = std::min(canvas.width() * (1 - 2 * margin) / (maxX->x - minX->x),
-        canvas.height() * (1 - 2 * margin) / (maxY->y - minY->y));
-    const QPointF offset(canvas.width() / 2 - scale * (minX->x + maxX->x) / 2,
-        canvas.height() / 2 - scale * (minY->y + maxY->y) / 2);
-    const auto toCanvas = [&](const Vec3& point) {
-        return QPointF(offset.x() + scale * point.x, offset.y() + scale * point.y);
-    };
+    const ProjectedSurface surface(camera, canvas);
+    // Lines a little over half a pixel wide at the icon's own size, thicker in larger copies.
+    const double lineWidth = 0.55 * kSupersampling * size.width() / kIconSize.width();
 
     QImage canvasImage(canvas.toSize(), QImage::Format_RGB32);
     QPainter painter(&canvasImage);
     paintBackground(painter, canvas);
-
-    // Far cells first, so nearer ones cover them.
-    std::vector<std::array<int, 2>> cells;
-    for (int i = 0; i < kGridCells; ++i)
-        for (int j = 0; j < kGridCells; ++j)
-            cells.push_back({ i, j });
-    const auto cellDepth = [&](const std::array<int, 2>& cell) {
-        const int i = cell[0] * kCellSteps + kCellSteps / 2;
-        const int j = cell[1] * kCellSteps + kCellSteps / 2;
-        return at(i, j).z;
-    };
-    std::stable_sort(cells.begin(), cells.end(),
-        [&](const auto& a, const auto& b) { return cellDepth(a) > cellDepth(b); });
-
-    const double depthRange = std::max(std::abs(minY->z), 1.0) * 2;
-    const Vec3 view = camera.viewDirection();
-    for (const auto& cell : cells) {
-        const int firstI = cell[0] * kCellSteps;
-        const int firstJ = cell[1] * kCellSteps;
-        const double nearness = std::clamp(0.5 - cellDepth(cell) / depthRange, 0.0, 1.0);
-
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::NoPen);
-        for (int i = firstI; i < firstI + kCellSteps; ++i) {
-            for (int j = firstJ; j < firstJ + kCellSteps; ++j) {
-                const double u = parameter(i) + 1.0 / kSteps;
-                const double v = parameter(j) + 1.0 / kSteps;
-                const double d = 1e-4;
-                Vec3 normal = normalized(cross(surfacePoint(u + d, v) - surfacePoint(u - d, v),
-                    surfacePoint(u, v + d) - surfacePoint(u, v - d)));
-                const bool underside = dot(normal, view) > 0;
-                if (underside)
-                    normal = { -normal.x, -normal.y, -normal.z };
-                const double diffuse = std::max(0.0, dot(normal, light));
-                const double level = (underside ? 10 : 14)
-                    + (underside ? 40 : 110) * diffuse * diffuse + 20 * nearness;
-                painter.setBrush(QColor(grey(level), grey(level), grey(level)));
-                const QPointF corners[] = { toCanvas(at(i, j)), toCanvas(at(i + 1, j)),
-                    toCanvas(at(i + 1, j + 1)), toCanvas(at(i, j + 1)) };
-                painter.drawPolygon(corners, 4);
-            }
-        }
-
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        const int line = grey(110 + 120 * nearness);
-        painter.setPen(
-            QPen(QColor(line, line, line), 0.55 * kSupersampling * size.width() / kIconSize.width(),
-                Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        QPainterPath outline;
-        outline.moveTo(toCanvas(at(firstI, firstJ)));
-        for (int k = 1; k <= kCellSteps; ++k)
-            outline.lineTo(toCanvas(at(firstI + k, firstJ)));
-        for (int k = 1; k <= kCellSteps; ++k)
-            outline.lineTo(toCanvas(at(firstI + kCellSteps, firstJ + k)));
-        for (int k = 1; k <= kCellSteps; ++k)
-            outline.lineTo(toCanvas(at(firstI + kCellSteps - k, firstJ + kCellSteps)));
-        for (int k = 1; k <= kCellSteps; ++k)
-            outline.lineTo(toCanvas(at(firstI, firstJ + kCellSteps - k)));
-        painter.drawPath(outline);
-    }
+    for (const Cell& cell : cellsFarToNear(surface))
+        paintCell(painter, camera, surface, cell, lineWidth);
     painter.end();
     return boxDownsample(canvasImage, kSupersampling);
 }

@@ -207,7 +207,7 @@ void paintNotes(QPainter& painter)
         const int x = kSplashSize.width() * (gap + 1) / count - 5;
         const int y = (gap % 2 == 0) ? 112 : 100;
         const auto& art = gap % 2 == 0 ? kQuaver : kBeamedPair;
-        for (int row = 0; row < 7; ++row)
+        for (int row = 0; row < static_cast<int>(std::size(art)); ++row)
             for (int column = 0; column < static_cast<int>(art[row].size()); ++column)
                 if (art[row][static_cast<std::size_t>(column)] == '#')
                     painter.fillRect(x + column * 2, y + row * 2, 2, 2, colours[gap % 3]);
@@ -216,17 +216,15 @@ void paintNotes(QPainter& painter)
 
 void paintTagLine(QPainter& painter)
 {
-    const int scale = 1;
     const int right = kSplashSize.width() - 10;
-    const int top = kSplashSize.height() - 10 - 7 * scale;
-    const int left = right - pixelTextWidth(kTagLine) * scale;
+    const int top = kSplashSize.height() - 17;
+    const int left = right - pixelTextWidth(kTagLine);
+    // A one-pixel drop shadow keeps the letters clear of the grid lines behind them.
     forEachPixelOfText(kTagLine, [&](int column, int row) {
-        painter.fillRect(
-            left + column * scale + 1, top + row * scale + 1, scale, scale, QColor(10, 4, 20));
+        painter.fillRect(left + column + 1, top + row + 1, 1, 1, QColor(10, 4, 20));
     });
     forEachPixelOfText(kTagLine, [&](int column, int row) {
-        painter.fillRect(
-            left + column * scale, top + row * scale, scale, scale, QColor(255, 255, 160));
+        painter.fillRect(left + column, top + row, 1, 1, QColor(255, 255, 160));
     });
 }
 
