@@ -23,9 +23,8 @@ struct ItemsCase {
     const char* name;
     std::string text;
     std::vector<std::string> readings;
+    friend void PrintTo(const ItemsCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ItemsCase& c, std::ostream* out) { *out << c.name; }
 
 class UnihanPinyinProviderItems : public ::testing::TestWithParam<ItemsCase> {};
 

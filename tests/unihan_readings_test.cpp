@@ -109,9 +109,8 @@ struct ReadingCase {
     const char* name;
     QString character;
     QString reading;
+    friend void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ReadingCase& c, std::ostream* out) { *out << c.name; }
 
 class UnihanReadingOf : public ::testing::TestWithParam<ReadingCase> {};
 
