@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <iterator>
 
 namespace tavenor {
@@ -44,17 +43,46 @@ unsigned fourByteReading(std::string_view character)
     return kFourByteReading[static_cast<std::size_t>(found - std::begin(kFourByteKey))];
 }
 
-// The lookups index without further checks, so the generated data is checked here.
-constexpr bool isReadingNumber(std::uint16_t number) { return number < std::size(kReadingEnd); }
+// The lookups index without further checks, so the generated data is checked here. Plain loops:
+// the standard algorithms take too many steps for some compilers' constant evaluation.
+template <typename Array>
+constexpr bool allReadingNumbers(const Array& numbers)
+{
+    for (const std::uint16_t number : numbers) {
+        if (number >= std::size(kReadingEnd))
+            return false;
+    }
+    return true;
+}
+
+template <typename Array>
+constexpr bool strictlyAscending(const Array& values)
+{
+    for (std::size_t i = 1; i < std::size(values); ++i) {
+        if (values[i - 1] >= values[i])
+            return false;
+    }
+    return true;
+}
+
 static_assert(kReadingEnd[0] == 0 && kReadingEnd[std::size(kReadingEnd) - 1] == kReadingText.size());
-static_assert(std::ranges::is_sorted(kReadingEnd));
-static_assert(std::ranges::all_of(kTwoByteReading, isReadingNumber));
-static_assert(std::ranges::all_of(kFourByteReading, isReadingNumber));
-static_assert(std::ranges::adjacent_find(kFourByteKey, std::greater_equal<>()) == std::end(kFourByteKey));
+static_assert(strictlyAscending(kReadingEnd));
+static_assert(allReadingNumbers(kTwoByteReading));
+static_assert(allReadingNumbers(kFourByteReading));
+static_assert(strictlyAscending(kFourByteKey));
 static_assert(std::size(kFourByteKey) == std::size(kFourByteReading));
 
-constexpr std::size_t kTwoByteCount = static_cast<std::size_t>(
-    std::ranges::count_if(kTwoByteReading, [](std::uint16_t number) { return number != 0; }));
+template <typename Array>
+constexpr std::size_t countReadings(const Array& numbers)
+{
+    std::size_t count = 0;
+    for (const std::uint16_t number : numbers) {
+        if (number != 0)
+            ++count;
+    }
+    return count;
+}
+constexpr std::size_t kTwoByteCount = countReadings(kTwoByteReading);
 
 } // namespace
 
