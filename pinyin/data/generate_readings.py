@@ -103,7 +103,7 @@ def build_readings(unihan, singletons, corrections):
 
 def c_string(data):
     # Octal escapes end after three digits, so a letter after one cannot extend it.
-    return '"' + "".join(chr(b) if 0x20 <= b < 0x7F and b not in b'"\\?' else f"\\{b:03o}"
+    return '"' + "".join(chr(b) if 0x20 <= b < 0x7F and b not in b'"\\' else f"\\{b:03o}"
                          for b in data) + '"'
 
 
