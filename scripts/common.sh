@@ -9,6 +9,8 @@ TAVENOR_PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei
+    unicode-data python3
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.

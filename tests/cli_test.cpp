@@ -12,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
+#include <vector>
 
 namespace tavenor {
 namespace {
@@ -170,24 +171,28 @@ protected:
 
 TEST(CliStreams, UnreadableStandardInputIsAnErrorNotAnEmptyInput)
 {
-    FailingStreamBuffer broken;
-    std::istream in(&broken);
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(RunCli({"tavenor-cli", "convert"}, {in, out, err}), 1);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "tavenor-cli: cannot read standard input\n");
+    for (const char* command : {"convert", "lyrics"}) {
+        FailingStreamBuffer broken;
+        std::istream in(&broken);
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCli({"tavenor-cli", command}, {in, out, err}), 1) << command;
+        EXPECT_EQ(out.str(), "") << command;
+        EXPECT_EQ(err.str(), "tavenor-cli: cannot read standard input\n") << command;
+    }
 }
 
 TEST(CliStreams, UnwritableOutputIsAnErrorNotSuccess)
 {
-    for (const char* option : {"--json", "-"}) {
+    const std::vector<QStringList> commands{
+        {"convert", "--json"}, {"convert", "-"}, {"lyrics", "--json"}, {"lyrics", "--lu=no"}};
+    for (const QStringList& command : commands) {
         FailingStreamBuffer broken;
-        std::istringstream in("ni,hao,\n");
+        std::istringstream in("ni,hao,你好\n");
         std::ostream out(&broken);
         std::ostringstream err;
-        EXPECT_EQ(RunCli({"tavenor-cli", "convert", option}, {in, out, err}), 1) << option;
-        EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n") << option;
+        EXPECT_EQ(RunCli(QStringList{"tavenor-cli"} + command, {in, out, err}), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n") << command.join(' ').toStdString();
     }
 }
 
