@@ -1,6 +1,7 @@
 // The get-lyrics action on arbitrary bytes. The first byte scripts the answers to the lu question
-// (bit k answers question k, cycling), the rest is the lyrics. The provider gives every unit a
-// reading chosen by a hash of its bytes, from readings that reach every path of the action.
+// (bit k answers question k, cycling), the rest is the lyrics. Two providers: one gives every
+// unit a reading chosen by a hash of its bytes, from readings that reach every path of the
+// action; the other is the built-in one, whose every entry must be a plain syllable or empty.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
@@ -9,6 +10,7 @@
 
 #include "pinyin/fetch_lyrics_pinyin.h"
 #include "pinyin/hanzi_to_pinyin.h"
+#include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
 #include "text/gb18030_characters.h"
@@ -112,6 +114,15 @@ void checkList(std::string_view lyrics, const std::string& list, const PinyinPro
     FUZZ_CHECK(question.asked() == luEntries);
 }
 
+bool isPlainSyllable(std::string_view entry)
+{
+    for (const char c : entry) {
+        if (c < 'a' || c > 'z')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 } // namespace tavenor::fuzz
 
@@ -128,6 +139,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BitAnswers question(answerBits);
     const std::string list = BuildPinyinList(lyrics, provider, question);
     checkList(lyrics, list, provider, question);
+
+    const UnihanPinyinProvider builtIn;
+    BitAnswers builtInQuestion(answerBits);
+    const std::string builtInList = BuildPinyinList(lyrics, builtIn, builtInQuestion);
+    checkList(lyrics, builtInList, builtIn, builtInQuestion);
+    for (const std::string_view entry : entriesOf(builtInList))
+        FUZZ_CHECK(isPlainSyllable(entry));
 
     // The whole action through the boxes: the pinyin box gets the list, the lyrics stay as typed,
     // the results are the list's conversion and the history only grows.
