@@ -1,6 +1,6 @@
-// Whole albums pasted at once, and the history box of a long editing session.
+// A whole album of pinyin pasted at once, and the history box of a long editing session. A
+// megabyte of lyrics is BM_LyricsToResults/524288.
 
-#include "pinyin/fetch_lyrics_pinyin.h"
 #include "romaji/convert_pinyin_text.h"
 #include "romaji/convert_to_romaji.h"
 #include "table/syllable_table.h"
@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <random>
 #include <string>
 
@@ -48,61 +47,6 @@ void BM_ConvertMegabyteOfPinyin(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ConvertMegabyteOfPinyin)->Unit(benchmark::kMillisecond);
-
-// Knows a few hundred characters: the cost under test is the action's, not a real lookup's.
-class SmallProvider : public PinyinProvider {
-public:
-    SmallProvider()
-    {
-        const SyllableTable& table = builtInTable();
-        for (unsigned k = 0; k < table.size(); ++k) {
-            const std::string character{static_cast<char>(0xB0 + k / 94), static_cast<char>(0xA1 + k % 94)};
-            m_readings.emplace(character, table[k].pinyin);
-        }
-    }
-
-    int CountPinyinItems(std::string_view text) const override { return m_readings.contains(text) ? 1 : 0; }
-
-    std::string GetPinyinReading(std::string_view text, int, int) const override
-    {
-        return m_readings.find(text)->second;
-    }
-
-    std::string lyrics(std::size_t bytes) const
-    {
-        std::string text;
-        while (text.size() < bytes) {
-            for (const auto& [character, reading] : m_readings)
-                text += character;
-        }
-        return text;
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_readings;
-};
-
-class AlwaysYes : public LuQuestion {
-public:
-    bool askIsLu(std::string_view, std::string_view) override { return true; }
-};
-
-void BM_FetchMegabyteOfLyrics(benchmark::State& state)
-{
-    const SmallProvider provider;
-    AlwaysYes question;
-    testing::FakeBoxes boxes;
-    boxes.texts[std::string(box::Lyrics)] = provider.lyrics(kMegabyte);
-    for (auto _ : state) {
-        state.PauseTiming();
-        boxes.texts[std::string(box::History)].clear();
-        boxes.log.clear();
-        state.ResumeTiming();
-        FetchLyricsPinyin(boxes, provider, question, builtInTable());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(boxes[box::Lyrics].size()));
-}
-BENCHMARK(BM_FetchMegabyteOfLyrics)->Unit(benchmark::kMillisecond);
 
 // The history box is never emptied: after 999 edits of a 2,000-syllable song, one more edit.
 void BM_EditWithThousandEditsOfHistory(benchmark::State& state)
