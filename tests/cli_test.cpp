@@ -65,6 +65,7 @@ struct BadInputCase {
     const char* name;
     std::string input;
     std::string message;
+    friend void PrintTo(const BadInputCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CliBadInput : public ::testing::TestWithParam<BadInputCase> {};
@@ -88,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Utf8, CliBadInput, ::testing::Values(
 struct UsageCase {
     const char* name;
     QStringList arguments;
+    friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CliUsage : public ::testing::TestWithParam<UsageCase> {};

@@ -29,6 +29,7 @@ struct ConvertCase {
     const char* name;
     std::string pinyin;
     RomajiTexts expected;
+    friend void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ConvertPinyinTextTest : public ::testing::TestWithParam<ConvertCase> {};

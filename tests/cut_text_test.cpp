@@ -11,6 +11,7 @@ namespace {
 struct CutCase {
     std::string text;
     std::vector<std::string> pieces;
+    friend void PrintTo(const CutCase& c, std::ostream* os) { *os << c.text; }
 };
 
 class CutTextTest : public ::testing::TestWithParam<CutCase> {};

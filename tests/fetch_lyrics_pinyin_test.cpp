@@ -30,6 +30,7 @@ struct ListCase {
     std::deque<bool> answers;
     std::string list;
     std::size_t questions;
+    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BuildPinyinListTest : public ::testing::TestWithParam<ListCase> {};

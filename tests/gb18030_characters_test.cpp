@@ -14,6 +14,7 @@ struct SplitCase {
     const char* name;
     std::string text;
     std::vector<std::string> characters;
+    friend void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SplitGb18030Test : public ::testing::TestWithParam<SplitCase> {};

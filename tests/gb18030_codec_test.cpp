@@ -11,6 +11,7 @@ struct CodecCase {
     const char* name;
     QString text;
     std::string bytes;
+    friend void PrintTo(const CodecCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Gb18030CodecTest : public ::testing::TestWithParam<CodecCase> {};

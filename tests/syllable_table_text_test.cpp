@@ -64,6 +64,7 @@ TEST(SyllableTableText, EveryRowHasThreeFieldsAndAMarkerOnlyAtItsEnd)
 struct RowCase {
     std::size_t row;
     std::string text;
+    friend void PrintTo(const RowCase& c, std::ostream* os) { *os << c.text; }
 };
 
 class SyllableTableTextRowTest : public ::testing::TestWithParam<RowCase> {};

@@ -11,6 +11,7 @@ struct PlainCase {
     const char* name;
     std::string reading;
     std::string plain;
+    friend void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ToPlainPinyinTest : public ::testing::TestWithParam<PlainCase> {};

@@ -11,6 +11,7 @@ struct Utf8Case {
     const char* name;
     std::string text;
     std::optional<std::size_t> firstBad;
+    friend void PrintTo(const Utf8Case& c, std::ostream* os) { *os << c.name; }
 };
 
 class FindInvalidUtf8Test : public ::testing::TestWithParam<Utf8Case> {};
