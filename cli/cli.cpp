@@ -1,10 +1,12 @@
 #include "cli/cli.h"
 
 #include "cli/convert_command.h"
+#include "cli/lyrics_command.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <optional>
 #include <ostream>
 
 namespace tavenor {
@@ -16,20 +18,38 @@ int usageError(const QCommandLineParser& parser, const QString& message, std::os
     return 2;
 }
 
+std::optional<LuAnswers> parseLuAnswers(const QString& value)
+{
+    if (value == QLatin1String("yes"))
+        return LuAnswers::Yes;
+    if (value == QLatin1String("no"))
+        return LuAnswers::No;
+    if (value == QLatin1String("ask"))
+        return LuAnswers::Ask;
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunCli(const QStringList& arguments, CliStreams streams)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Converts pinyin lists to pseudo-romaji and phoneme notation, the way Tavenor's window does.\n"
-        "Each input line (UTF-8) is converted on its own, as if typed into a fresh window."));
+        "Converts pinyin lists (convert) or Chinese lyrics (lyrics) to pseudo-romaji and phoneme\n"
+        "notation, the way Tavenor's window does. Each input line (UTF-8) is converted on its own,\n"
+        "as if typed into a fresh window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print one JSON object per input line."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("convert"));
+    const QCommandLineOption lu(
+        QStringLiteral("lu"),
+        QStringLiteral("lyrics: how to settle each \"lu\" (lu or lv): yes keeps lu, no makes it lv, "
+                       "ask asks on the terminal. Default: yes."),
+        QStringLiteral("yes|no|ask"), QStringLiteral("yes"));
+    parser.addOption(lu);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("convert or lyrics"));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Input file; standard input when absent or \"-\"."),
                                  QStringLiteral("[FILE]"));
@@ -50,8 +70,19 @@ int RunCli(const QStringList& arguments, CliStreams streams)
     if (positional.size() > 2)
         return usageError(parser, QStringLiteral("too many arguments"), streams.err);
     const QString file = positional.value(1);
-    if (positional.first() == QLatin1String("convert"))
+    const QString command = positional.first();
+    if (parser.isSet(lu) && command != QLatin1String("lyrics"))
+        return usageError(parser, QStringLiteral("--lu applies to the lyrics command only"), streams.err);
+    if (command == QLatin1String("convert"))
         return RunConvertCommand(file, parser.isSet(json), streams);
+    if (command == QLatin1String("lyrics")) {
+        const std::optional<LuAnswers> answers = parseLuAnswers(parser.value(lu));
+        if (!answers)
+            return usageError(parser,
+                              QStringLiteral("--lu takes yes, no or ask, not \"%1\"").arg(parser.value(lu)),
+                              streams.err);
+        return RunLyricsCommand(file, *answers, parser.isSet(json), streams);
+    }
     return usageError(parser, QStringLiteral("unknown command \"%1\"").arg(positional.first()),
                       streams.err);
 }

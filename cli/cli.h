@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/terminal.h"
+
 #include <QStringList>
 
 #include <iosfwd>
@@ -10,6 +12,8 @@ struct CliStreams {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // Opened only when a question must be asked (lyrics --lu=ask); tests script their own.
+    TerminalOpener openTerminal = OpenControllingTerminal;
 };
 
 // The whole command line front end; returns the exit code (0 done, 1 bad input, 2 bad usage).

@@ -3,22 +3,13 @@
 #include "cli/cli_input.h"
 #include "cli/input_lines.h"
 #include "cli/json_line.h"
+#include "cli/output_text.h"
 #include "codec/gb18030_codec.h"
 #include "romaji/convert_pinyin_text.h"
 
 #include <ostream>
 
 namespace tavenor {
-namespace {
-
-std::string withLfBreaks(const QString& text)
-{
-    QString lf = text;
-    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return lf.toStdString();
-}
-
-} // namespace
 
 int RunConvertCommand(const QString& file, bool json, CliStreams streams)
 {
@@ -38,7 +29,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
                                 {"final", FromGb18030(texts.final)},
                                 {"history", FromGb18030(texts.history)}});
         } else {
-            output += withLfBreaks(FromGb18030(texts.final));
+            output += ToOutputText(texts.final);
         }
     }
     streams.out << output;

@@ -9,6 +9,7 @@ TAVENOR_PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei
+    unicode-data python3
 )
 
 as_root() {

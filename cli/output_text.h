@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavenor {
+
+// A box text (GB18030, CR LF breaks) as the command line prints it: UTF-8 with LF breaks.
+std::string ToOutputText(std::string_view boxText);
+
+} // namespace tavenor
