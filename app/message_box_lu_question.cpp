@@ -2,6 +2,7 @@
 
 #include "codec/gb18030_codec.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace tavenor {
@@ -19,6 +20,9 @@ bool MessageBoxLuQuestion::askIsLu(std::string_view title, std::string_view mess
     QMessageBox box(QMessageBox::Question, FromGb18030(title), text,
         QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setTextFormat(Qt::PlainText);
+    // The message explains the answers as 是 and 否: the buttons carry the same words.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.exec();

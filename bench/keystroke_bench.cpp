@@ -1,6 +1,7 @@
 #include "app/application_setup.h"
 #include "app/main_window.h"
 #include "pinyin/hanzi_to_pinyin.h"
+#include "pinyin/unihan_pinyin_provider.h"
 #include "table/syllable_table.h"
 
 #include "codec/gb18030_codec.h"
@@ -14,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -28,39 +28,6 @@ namespace {
 
 constexpr int kSongCharacters = 2000;
 constexpr int kHistoryLines = 200000;
-
-// Every GB2312 character gets a syllable of the table, in turn, skipping "lu", whose question
-// would wait for a user.
-class SongProvider final : public PinyinProvider {
-public:
-    explicit SongProvider(const SyllableTable& table)
-    {
-        std::size_t row = 0;
-        for (int lead = 0xB0; lead <= 0xF7; ++lead) {
-            for (int trail = 0xA1; trail <= 0xFE; ++trail) {
-                const std::string character { static_cast<char>(lead), static_cast<char>(trail) };
-                do {
-                    row = (row + 1) % table.size();
-                } while (table[row].pinyin == "lu");
-                m_readings.emplace(character, table[row].pinyin);
-            }
-        }
-    }
-
-    int CountPinyinItems(std::string_view text) const override
-    {
-        return m_readings.contains(text) ? 1 : 0;
-    }
-
-    std::string GetPinyinReading(std::string_view text, int, int) const override
-    {
-        const auto found = m_readings.find(text);
-        return found == m_readings.end() ? std::string() : found->second;
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_readings;
-};
 
 // The song: GB2312 characters in code order, each one that has a reading and is not read "lu".
 QString song(const PinyinProvider& provider)
@@ -91,9 +58,9 @@ struct FinalTexts {
 class KeystrokeWindow {
 public:
     KeystrokeWindow()
-        : m_provider(loadedTable())
-        , m_window(m_table, m_provider)
+        : m_window(m_table, m_provider)
     {
+        LoadSyllableTable(m_table);
         m_window.show();
         if (!QTest::qWaitForWindowExposed(&m_window))
             qFatal("the window was not exposed");
@@ -174,12 +141,6 @@ private:
         }
     }
 
-    const SyllableTable& loadedTable()
-    {
-        LoadSyllableTable(m_table);
-        return m_table;
-    }
-
     QLineEdit* box(const char* name)
     {
         return m_window.findChild<QLineEdit*>(QString::fromUtf8(name));
@@ -191,7 +152,7 @@ private:
     QPlainTextEdit* history() { return textBox("编辑框5"); }
 
     SyllableTable m_table;
-    SongProvider m_provider;
+    UnihanPinyinProvider m_provider;
     MainWindow m_window;
     QString m_song;
     int m_historyLength = 0;

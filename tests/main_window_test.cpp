@@ -415,6 +415,8 @@ private slots:
         QVERIFY(seen.seen);
         QCOMPARE(seen.title, "对你说话呢");
         QCOMPARE(seen.text, "检测到存在“lu”\n请确认发音：\n是：读“鲁”（lu）\n否：读“绿”（lv）");
+        seen.buttons.sort();
+        QCOMPARE(seen.buttons, QStringList({"否(&N)", "是(&Y)"}));
         QCOMPARE(pinyinBox()->text(), pinyin);
         QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
     }

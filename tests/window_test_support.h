@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -38,6 +39,7 @@ struct AnsweredBox {
     bool seen = false;
     QString title;
     QString text;
+    QStringList buttons;
 };
 
 // Answers the next modal message box from inside its event loop: by a button, or by `key`
@@ -52,7 +54,9 @@ inline void answerNextMessageBox(
             return;
         poll->stop();
         poll->deleteLater();
-        seen = { true, box->windowTitle(), box->text() };
+        seen = { true, box->windowTitle(), box->text(), {} };
+        for (const QAbstractButton* shown : box->buttons())
+            seen.buttons << shown->text();
         if (button != QMessageBox::NoButton)
             box->button(button)->click();
         else if (key != Qt::Key_unknown)
