@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QFrame>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -298,6 +299,16 @@ private slots:
         // One conversion: the program's own writes to the pinyin box convert nothing more. The
         // first line joins the history's start.
         QCOMPARE(boxText("编辑框5"), "历史...ni\n");
+    }
+
+    void inputMethodCommitConvertsOnce()
+    {
+        QInputMethodEvent commit;
+        commit.setCommitString("你好");
+        QApplication::sendEvent(lyricsBox(), &commit);
+        QCOMPARE(lyricsBox()->text(), "你好");
+        QCOMPARE(pinyinBox()->text(), "ni,hao,");
+        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\n");
     }
 
     void pastingASongConvertsItWhole()
