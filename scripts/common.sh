@@ -10,6 +10,7 @@ TAVENOR_PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei
     unicode-data python3
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 as_root() {
