@@ -23,6 +23,8 @@ void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavenor"));
     QApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
+    // Lets the desktop match the window with its installed entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     QFont font = QApplication::font();

@@ -175,6 +175,17 @@ private slots:
             QCOMPARE(widget->pos(), clientRect.topLeft() - QPoint(8, 8));
     }
 
+    void windowShowsTheProgramIcon()
+    {
+        const QImage icon(":/icon.png");
+        QCOMPARE(icon.size(), QSize(46, 45));
+        QCOMPARE(m_window->windowIcon()
+                     .pixmap(icon.size())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+            icon.convertToFormat(QImage::Format_RGB32));
+    }
+
     void windowHasAFixedSizeAtItsPlace()
     {
         QCOMPARE(m_window->size(), QSize(448, 336));
@@ -427,7 +438,7 @@ private slots:
         QCOMPARE(seen.title, "对你说话呢");
         QCOMPARE(seen.text, "检测到存在“lu”\n请确认发音：\n是：读“鲁”（lu）\n否：读“绿”（lv）");
         seen.buttons.sort();
-        QCOMPARE(seen.buttons, QStringList({"否(&N)", "是(&Y)"}));
+        QCOMPARE(seen.buttons, QStringList({ "否(&N)", "是(&Y)" }));
         QCOMPARE(pinyinBox()->text(), pinyin);
         QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
     }

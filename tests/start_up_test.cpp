@@ -5,6 +5,7 @@
 #include "window_test_support.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -24,6 +25,7 @@ public:
     Qt::WindowFlags flags;
     bool modal = true;
     bool hasParent = true;
+    QImage shownPicture;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -40,11 +42,14 @@ public:
             hasParent = widget->parentWidget() != nullptr;
             break;
         case QEvent::Paint:
+            // Only the first paint counts: grabbing the picture at the end paints again.
+            if (!painted)
+                paintedBeforeWait = m_sinceShown.elapsed() < 100;
             painted = true;
-            paintedBeforeWait = m_sinceShown.elapsed() < 100;
             break;
         case QEvent::Close:
             closedAfterMs = m_sinceShown.elapsed();
+            shownPicture = widget->grab().toImage();
             break;
         default:
             break;
@@ -78,6 +83,10 @@ private slots:
         QVERIFY(splash.painted);
         QVERIFY(splash.paintedBeforeWait);
         QCOMPARE(splash.geometry, QRect(50, 50, 358, 268));
+        const QImage picture(":/splash.png");
+        QCOMPARE(picture.size(), QSize(358, 268));
+        QCOMPARE(splash.shownPicture.convertToFormat(QImage::Format_RGB32),
+            picture.convertToFormat(QImage::Format_RGB32));
         QVERIFY(splash.flags.testFlag(Qt::FramelessWindowHint));
         QVERIFY(!splash.modal);
         QVERIFY(!splash.hasParent);
