@@ -114,8 +114,6 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     box->setReadOnly(true);
     // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->setTabChangesFocus(true);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(
