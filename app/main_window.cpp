@@ -90,6 +90,17 @@ void hideSelectionWithoutFocus(QWidget& box, QRgb textColour)
     box.setPalette(palette);
 }
 
+// The style's light scroll bar would be the only bright block in a black window.
+QString scrollBarStyleSheet()
+{
+    return QStringLiteral(
+        "QScrollBar:vertical { background: %1; width: 12px; border-left: 1px solid %2; }"
+        "QScrollBar::handle:vertical { background: %2; min-height: 16px; margin: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+        .arg(colourName(kBlack), colourName(kBoxBorder));
+}
+
 QWidget* createLabel(const Control& control, QWidget& parent)
 {
     auto* label = new QLabel(QString::fromUtf8(control.text), &parent);
@@ -123,7 +134,8 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     box->document()->setUndoRedoEnabled(false);
     // Small enough that the two-line boxes show two lines.
     box->document()->setDocumentMargin(2);
-    box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour));
+    box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour)
+                       + (control.scrollBar ? scrollBarStyleSheet() : QString()));
     hideSelectionWithoutFocus(*box, control.colour);
     return box;
 }
