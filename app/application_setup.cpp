@@ -1,0 +1,38 @@
+#include "app/application_setup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStringList>
+
+namespace tavenor {
+namespace {
+
+// Simplified Chinese faces first, so that no Japanese face is picked for the Chinese texts;
+// those missing on a system are skipped.
+const QStringList kChineseFaces { QStringLiteral("WenQuanYi Micro Hei"),
+    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+    QStringLiteral("Microsoft YaHei") };
+
+// 9 pt is the largest size at which "请输入中文歌词：" fits its 96-pixel label.
+constexpr int kPointSize = 9;
+
+} // namespace
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Tavenor"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
+    // Lets the desktop match the window with its installed entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+
+    QFont font = QApplication::font();
+    QStringList families = kChineseFaces;
+    families.append(font.family());
+    font.setFamilies(families);
+    font.setPointSize(kPointSize);
+    QApplication::setFont(font);
+}
+
+} // namespace tavenor

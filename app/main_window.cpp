@@ -1,0 +1,230 @@
+#include "app/main_window.h"
+
+#include "app/splash_window.h"
+#include "app/widget_boxes.h"
+#include "pinyin/fetch_lyrics_pinyin.h"
+#include "romaji/convert_to_romaji.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QThread>
+
+#include <array>
+#include <limits>
+#include <string_view>
+
+namespace tavenor {
+namespace {
+
+constexpr QSize kClientSize(448, 336);
+constexpr QPoint kPosition(50, 50);
+constexpr int kSplashMs = 500;
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kCyan = qRgb(0, 255, 255);
+constexpr QRgb kGreen = qRgb(0, 255, 0);
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+constexpr QRgb kSilver = qRgb(192, 192, 192);
+// Thin enough not to compete with the texts, light enough to show on black.
+constexpr QRgb kBoxBorder = qRgb(128, 128, 128);
+
+const char* const kFrameName = "外形框1";
+constexpr QRect kFrameGeometry(8, 8, 368, 328);
+
+enum class Kind { Label, LineBox, TextBox };
+
+struct Control {
+    std::string_view name;
+    Kind kind;
+    QRect geometry; // in the client area
+    bool inFrame;
+    const char* text;
+    QRgb colour;
+    bool scrollBar;
+    const char* accessibleName;
+};
+
+// Listed in tab order: lyrics, pinyin, then the results from top to bottom and the history.
+// clang-format off
+constexpr std::array kControls{
+    // name, kind, client-area geometry, in the frame, initial text, text colour, vertical scroll
+    // bar, accessible name
+    Control{"标签1",           Kind::Label,    QRect(24, 28, 96, 16),     true,  "请输入中文歌词：", kCyan,   false, nullptr},
+    Control{"标签2",           Kind::Label,    QRect(24, 60, 96, 16),     true,  "请调整中文拼音：", kCyan,   false, nullptr},
+    Control{box::Lyrics,        Kind::LineBox,  QRect(136, 24, 224, 24),   true,  "请保证这里纯中文", kCyan,   false, "中文歌词"},
+    Control{box::Pinyin,        Kind::LineBox,  QRect(136, 56, 224, 24),   true,  "",                 kCyan,   false, "中文拼音"},
+    Control{box::Decomposition, Kind::TextBox,  QRect(25, 90, 335, 38),    true,  "注意区别v,u",      kCyan,   false, "拼音拆分"},
+    Control{box::Romaji,        Kind::TextBox,  QRect(25, 136, 335, 40),   true,  "这里显示罗马结果", kGreen,  false, "罗马结果"},
+    Control{box::Final,         Kind::TextBox,  QRect(24, 184, 335, 144),  true,  "这里显示最终结果", kYellow, true,  "最终结果"},
+    Control{box::History,       Kind::TextBox,  QRect(384, 8, 64, 328),    false, "历史...",          kSilver, false, "历史"},
+};
+// clang-format on
+
+QString qtName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString colourName(QRgb colour)
+{
+    return QColor(colour).name();
+}
+
+// Fusion draws edit frames in a shade of the window colour, which is invisible on black; a style
+// sheet border shows on every style, and then the background has to be set as well.
+QString boxStyleSheet(const char* className, QRgb textColour)
+{
+    return QStringLiteral("%1 { border: 1px solid %2; background-color: %3; color: %4; }")
+        .arg(QLatin1String(className), colourName(kBoxBorder), colourName(kBlack),
+            colourName(textColour));
+}
+
+// The Inactive group paints the selection of a box without focus: make it look like no selection.
+void hideSelectionWithoutFocus(QWidget& box, QRgb textColour)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(kBlack));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, QColor(textColour));
+    box.setPalette(palette);
+}
+
+// The style's light scroll bar would be the only bright block in a black window.
+QString scrollBarStyleSheet()
+{
+    return QStringLiteral(
+        "QScrollBar:vertical { background: %1; width: 12px; border-left: 1px solid %2; }"
+        "QScrollBar::handle:vertical { background: %2; min-height: 16px; margin: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+        .arg(colourName(kBlack), colourName(kBoxBorder));
+}
+
+QWidget* createLabel(const Control& control, QWidget& parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(control.text), &parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(control.colour));
+    label->setPalette(palette);
+    return label;
+}
+
+QWidget* createLineBox(const Control& control, QWidget& parent)
+{
+    auto* box = new QLineEdit(QString::fromUtf8(control.text), &parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setStyleSheet(boxStyleSheet("QLineEdit", control.colour));
+    hideSelectionWithoutFocus(*box, control.colour);
+    return box;
+}
+
+QWidget* createTextBox(const Control& control, QWidget& parent)
+{
+    auto* box = new QPlainTextEdit(QString::fromUtf8(control.text), &parent);
+    box->setReadOnly(true);
+    // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(
+        control.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // Results are rebuilt at every edit and the history only grows: an undo stack would only
+    // hold on to old copies.
+    box->document()->setUndoRedoEnabled(false);
+    // Small enough that the two-line boxes show two lines.
+    box->document()->setDocumentMargin(2);
+    box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour)
+                       + (control.scrollBar ? scrollBarStyleSheet() : QString()));
+    hideSelectionWithoutFocus(*box, control.colour);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
+    : QWidget(nullptr,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_table(table)
+    , m_provider(provider)
+    , m_luQuestion(this)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("TavenorV2.0    by: the Tavenor developers"));
+    setFixedSize(kClientSize);
+    move(kPosition);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kBlack));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createControls();
+    m_boxes = std::make_unique<WidgetBoxes>(*this);
+    bindEdits();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControls()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QString::fromUtf8(kFrameName));
+    frame->setGeometry(kFrameGeometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    QPalette framePalette = frame->palette();
+    framePalette.setColor(QPalette::WindowText, QColor(kSilver));
+    frame->setPalette(framePalette);
+
+    QWidget* previousBox = nullptr;
+    for (const Control& control : kControls) {
+        QWidget& parent = control.inFrame ? static_cast<QWidget&>(*frame) : *this;
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case Kind::Label:
+            widget = createLabel(control, parent);
+            break;
+        case Kind::LineBox:
+            widget = createLineBox(control, parent);
+            break;
+        case Kind::TextBox:
+            widget = createTextBox(control, parent);
+            break;
+        }
+        widget->setObjectName(qtName(control.name));
+        widget->setGeometry(control.inFrame ? control.geometry.translated(-kFrameGeometry.topLeft())
+                                            : control.geometry);
+        if (control.accessibleName == nullptr)
+            continue;
+        widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        if (previousBox != nullptr)
+            setTabOrder(previousBox, widget);
+        previousBox = widget;
+    }
+}
+
+void MainWindow::bindEdits()
+{
+    // textEdited, not textChanged: the routines' own writes must not run the routines again.
+    auto* lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
+    auto* pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
+    connect(lyrics, &QLineEdit::textEdited, this,
+        [this] { FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table); });
+    connect(pinyin, &QLineEdit::textEdited, this, [this] { ConvertToRomaji(*m_boxes, m_table); });
+    // The prompt in the lyrics box is selected, so that the first keystroke or paste replaces it.
+    lyrics->setFocus();
+    lyrics->selectAll();
+}
+
+void MainWindow::runStartUpSequence()
+{
+    SplashWindow splash;
+    splash.showPainted();
+    // Blocks on purpose: nothing is handled until the table is loaded.
+    QThread::msleep(kSplashMs);
+    splash.close();
+    LoadSyllableTable(m_table);
+}
+
+} // namespace tavenor

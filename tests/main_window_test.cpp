@@ -1,0 +1,555 @@
+#include "app/application_setup.h"
+#include "app/main_window.h"
+#include "app/widget_boxes.h"
+#include "table/syllable_table.h"
+#include "window_test_support.h"
+
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFrame>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace tavenor {
+namespace {
+
+using testing::AnsweredBox;
+using testing::answerNextMessageBox;
+using testing::typeText;
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kCyan = qRgb(0, 255, 255);
+constexpr QRgb kGreen = qRgb(0, 255, 0);
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+constexpr QRgb kSilver = qRgb(192, 192, 192);
+
+const QStringList kResultBoxes { "编辑框3", "编辑框4", "编辑框6", "编辑框5" };
+
+// Anti-aliased text in colour c on black only has pixels k * c for some 0 <= k <= 1.
+bool isShadeOf(QRgb pixel, QRgb colour)
+{
+    const int p[3] = { qRed(pixel), qGreen(pixel), qBlue(pixel) };
+    const int c[3] = { qRed(colour), qGreen(colour), qBlue(colour) };
+    for (int i = 0; i < 3; ++i) {
+        if (p[i] > c[i])
+            return false;
+        for (int j = 0; j < 3; ++j) {
+            if (std::abs(p[i] * c[j] - p[j] * c[i]) > 3 * 255)
+                return false;
+        }
+    }
+    return true;
+}
+
+struct Colours {
+    int brightest = 0; // the highest channel value of any pixel
+    int foreign = 0; // pixels that are no shade of the colour
+};
+
+Colours countColours(const QImage& image, const QRect& rect, QRgb colour)
+{
+    Colours counted;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            counted.brightest
+                = std::max({ counted.brightest, qRed(pixel), qGreen(pixel), qBlue(pixel) });
+            counted.foreign += isShadeOf(pixel, colour) ? 0 : 1;
+        }
+    }
+    return counted;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename Widget> Widget* control(const QString& name) const
+    {
+        auto* widget = m_window->findChild<Widget*>(name);
+        if (widget == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    QString boxText(const QString& name) const
+    {
+        if (auto* line = m_window->findChild<QLineEdit*>(name))
+            return line->text();
+        return control<QPlainTextEdit>(name)->toPlainText();
+    }
+
+    QLineEdit* lyricsBox() const { return control<QLineEdit>("编辑框1"); }
+    QLineEdit* pinyinBox() const { return control<QLineEdit>("编辑框2"); }
+
+    SyllableTable m_table;
+    testing::ScriptedProvider m_provider = testing::windowProvider();
+    std::unique_ptr<MainWindow> m_window;
+
+private slots:
+    void initTestCase()
+    {
+        SetUpApplication();
+        LoadSyllableTable(m_table);
+    }
+
+    void init()
+    {
+        m_provider.calls.clear();
+        m_window = std::make_unique<MainWindow>(m_table, m_provider);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void startsWithTheInitialContents_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lyrics") << "编辑框1"
+                                << "请保证这里纯中文";
+        QTest::newRow("pinyin") << "编辑框2"
+                                << "";
+        QTest::newRow("decomposition") << "编辑框3"
+                                       << "注意区别v,u";
+        QTest::newRow("romaji") << "编辑框4"
+                                << "这里显示罗马结果";
+        QTest::newRow("final") << "编辑框6"
+                               << "这里显示最终结果";
+        QTest::newRow("history") << "编辑框5"
+                                 << "历史...";
+    }
+    void startsWithTheInitialContents()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QCOMPARE(boxText(box), text);
+    }
+
+    void labelsShowTheirCaptions()
+    {
+        QCOMPARE(control<QLabel>("标签1")->text(), "请输入中文歌词：");
+        QCOMPARE(control<QLabel>("标签2")->text(), "请调整中文拼音：");
+        QVERIFY(m_window->windowTitle().startsWith("TavenorV2.0    by:"));
+        QVERIFY(m_window->windowTitle().size() > QString("TavenorV2.0    by:").size());
+    }
+
+    void controlsSitWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("clientRect");
+        QTest::addColumn<bool>("inFrame");
+        QTest::newRow("frame") << "外形框1" << QRect(8, 8, 368, 328) << false;
+        QTest::newRow("label 1") << "标签1" << QRect(24, 28, 96, 16) << true;
+        QTest::newRow("lyrics") << "编辑框1" << QRect(136, 24, 224, 24) << true;
+        QTest::newRow("label 2") << "标签2" << QRect(24, 60, 96, 16) << true;
+        QTest::newRow("pinyin") << "编辑框2" << QRect(136, 56, 224, 24) << true;
+        QTest::newRow("decomposition") << "编辑框3" << QRect(25, 90, 335, 38) << true;
+        QTest::newRow("romaji") << "编辑框4" << QRect(25, 136, 335, 40) << true;
+        QTest::newRow("final") << "编辑框6" << QRect(24, 184, 335, 144) << true;
+        QTest::newRow("history") << "编辑框5" << QRect(384, 8, 64, 328) << false;
+    }
+    void controlsSitWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, clientRect);
+        QFETCH(bool, inFrame);
+        auto* widget = control<QWidget>(name);
+        QWidget* expectedParent = inFrame ? control<QWidget>("外形框1") : m_window.get();
+        QCOMPARE(widget->parentWidget(), expectedParent);
+        QCOMPARE(QRect(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size()), clientRect);
+        if (inFrame)
+            QCOMPARE(widget->pos(), clientRect.topLeft() - QPoint(8, 8));
+    }
+
+    void windowShowsTheProgramIcon()
+    {
+        const QImage icon(":/icon.png");
+        QCOMPARE(icon.size(), QSize(46, 45));
+        QCOMPARE(m_window->windowIcon()
+                     .pixmap(icon.size())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
+            icon.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void windowHasAFixedSizeAtItsPlace()
+    {
+        QCOMPARE(m_window->size(), QSize(448, 336));
+        QCOMPARE(m_window->minimumSize(), QSize(448, 336));
+        QCOMPARE(m_window->maximumSize(), QSize(448, 336));
+        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        m_window->resize(600, 500);
+        QCOMPARE(m_window->size(), QSize(448, 336));
+        QCOMPARE(m_window->pos(), QPoint(50, 50));
+    }
+
+    void controlsShowTheirColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("label 1") << "标签1" << kCyan;
+        QTest::newRow("label 2") << "标签2" << kCyan;
+        QTest::newRow("lyrics") << "编辑框1" << kCyan;
+        QTest::newRow("decomposition") << "编辑框3" << kCyan;
+        QTest::newRow("romaji") << "编辑框4" << kGreen;
+        QTest::newRow("final") << "编辑框6" << kYellow;
+        QTest::newRow("history") << "编辑框5" << kSilver;
+    }
+    void controlsShowTheirColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRgb, colour);
+        auto* widget = control<QWidget>(name);
+        // Without focus: no caret, and the prompt is not selected.
+        QApplication::focusWidget()->clearFocus();
+        const QImage image = widget->grab().toImage();
+        const bool isBox = !name.startsWith("标签");
+        QRect text = image.rect();
+        if (isBox) {
+            // A visible border around a black inside, also for the read-only boxes.
+            QCOMPARE(QColor(image.pixel(0, image.height() / 2)), QColor(128, 128, 128));
+            QCOMPARE(
+                QColor(image.pixel(image.width() / 2, image.height() - 1)), QColor(128, 128, 128));
+            text = image.rect().adjusted(1, 1, -1, -1);
+            if (auto* box = qobject_cast<QPlainTextEdit*>(widget);
+                box != nullptr && box->verticalScrollBar()->isVisible())
+                text.setRight(box->viewport()->geometry().right());
+        }
+        const Colours counted = countColours(image, text, colour);
+        QVERIFY2(
+            counted.brightest >= 9 * std::max({ qRed(colour), qGreen(colour), qBlue(colour) }) / 10,
+            "the text shows in its colour");
+        QCOMPARE(counted.foreign, 0);
+    }
+
+    void windowIsBlackWithASilverFrame()
+    {
+        const QImage image = m_window->grab().toImage();
+        QCOMPARE(QColor(image.pixel(2, 2)), QColor(kBlack));
+        QCOMPARE(QColor(image.pixel(380, 200)), QColor(kBlack));
+        QCOMPARE(QColor(image.pixel(8, 80)), QColor(kSilver));
+        QCOMPARE(QColor(image.pixel(375, 80)), QColor(kSilver));
+        QCOMPARE(QColor(image.pixel(200, 8)), QColor(kSilver));
+        QCOMPARE(QColor(image.pixel(200, 335)), QColor(kSilver));
+        QCOMPARE(QColor(image.pixel(9, 80)), QColor(kBlack));
+    }
+
+    void onlyTheFinalBoxHasAScrollBar()
+    {
+        for (const QString& name : kResultBoxes) {
+            auto* box = control<QPlainTextEdit>(name);
+            QCOMPARE(box->verticalScrollBar()->isVisible(), name == "编辑框6");
+            QVERIFY(!box->horizontalScrollBar()->isVisible());
+        }
+    }
+
+    void labelsFitAtNinePointsInAChineseFace()
+    {
+        for (const QString name : { "标签1", "标签2" }) {
+            auto* label = control<QLabel>(name);
+            QCOMPARE(label->font().pointSize(), 9);
+            const QFontMetrics metrics = label->fontMetrics();
+            QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
+            QVERIFY(metrics.height() <= label->height());
+        }
+        QCOMPARE(QFontInfo(lyricsBox()->font()).family(), "WenQuanYi Micro Hei");
+    }
+
+    void tabVisitsLyricsPinyinThenResults()
+    {
+        QCOMPARE(QApplication::focusWidget(), lyricsBox());
+        QStringList visited { QApplication::focusWidget()->objectName() };
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited,
+            QStringList(
+                { "编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框6", "编辑框5", "编辑框1" }));
+    }
+
+    void boxesHaveAccessibleNames()
+    {
+        for (const QString name :
+            { "编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5", "编辑框6" })
+            QVERIFY2(!control<QWidget>(name)->accessibleName().isEmpty(), qPrintable(name));
+    }
+
+    void boxesHaveNoLengthLimit()
+    {
+        const QString song(40000, QChar(u'你'));
+        QApplication::clipboard()->setText(song);
+        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lyricsBox()->text(), song);
+        QCOMPARE(pinyinBox()->text().size(), 40000 * 3);
+    }
+
+    void typingOneCharacterUpdatesEveryBoxAtOnce()
+    {
+        // The prompt is selected at start-up: the first character replaces it.
+        typeText(lyricsBox(), "你");
+        QCOMPARE(lyricsBox()->text(), "你");
+        QCOMPARE(pinyinBox()->text(), "ni,");
+        QCOMPARE(boxText("编辑框3"), "n,i,");
+        QCOMPARE(boxText("编辑框4"), "ni , ");
+        QCOMPARE(boxText("编辑框6"), "ni[J i]\n");
+        // One conversion: the program's own writes to the pinyin box convert nothing more. The
+        // first line joins the history's start.
+        QCOMPARE(boxText("编辑框5"), "历史...ni\n");
+    }
+
+    void inputMethodCommitConvertsOnce()
+    {
+        QInputMethodEvent commit;
+        commit.setCommitString("你好");
+        QApplication::sendEvent(lyricsBox(), &commit);
+        QCOMPARE(lyricsBox()->text(), "你好");
+        QCOMPARE(pinyinBox()->text(), "ni,hao,");
+        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\n");
+    }
+
+    void pastingASongConvertsItWhole()
+    {
+        QApplication::clipboard()->setText("你好𠀀");
+        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(lyricsBox()->text(), "你好𠀀");
+        QCOMPARE(pinyinBox()->text(), "ni,hao,he,");
+        QCOMPARE(boxText("编辑框3"), "n,i,h,ao,h,e,");
+        QCOMPARE(boxText("编辑框6"),
+            "ni[J i]\nha[h a o]←------此读音需改变\nha[h a N\\]←------此读音需改变\n");
+        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\nhe\n");
+    }
+
+    void editingThePinyinConvertsAtEveryKeystroke()
+    {
+        typeText(lyricsBox(), "你");
+        pinyinBox()->setFocus();
+        pinyinBox()->end(false);
+        QTest::keyClicks(pinyinBox(), "hao,");
+        QCOMPARE(lyricsBox()->text(), "你");
+        QCOMPARE(pinyinBox()->text(), "ni,hao,");
+        QCOMPARE(boxText("编辑框4"), "ni , ha o , ");
+        QCOMPARE(boxText("编辑框5"), "历史...ni\nni\nh\nni\nha\nni\nhao\nni\nhao\n");
+        QCOMPARE(m_provider.calls.size(), 2U);
+    }
+
+    void emptyingTheLyricsEmptiesTheResultsAndKeepsTheHistory()
+    {
+        typeText(lyricsBox(), "你好");
+        const QString history = boxText("编辑框5");
+        QTest::keyClick(lyricsBox(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(lyricsBox(), Qt::Key_Backspace);
+        QCOMPARE(lyricsBox()->text(), "");
+        for (const QString name : { "编辑框2", "编辑框3", "编辑框4", "编辑框6" })
+            QCOMPARE(boxText(name), "");
+        QCOMPARE(boxText("编辑框5"), history);
+    }
+
+    void resultBoxesRefuseTypingAndAllowCopying_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : kResultBoxes)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void resultBoxesRefuseTypingAndAllowCopying()
+    {
+        QFETCH(QString, name);
+        typeText(lyricsBox(), "你好");
+        auto* box = control<QPlainTextEdit>(name);
+        const QString before = box->toPlainText();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, "x ");
+        typeText(box, "鲁");
+        for (const Qt::Key key : { Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return })
+            QTest::keyClick(box, key);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->toPlainText(), before);
+
+        // A drag with the mouse selects.
+        QWidget* viewport = box->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(3, 6));
+        // QTest::mouseMove() moves with no button held: send the drag itself.
+        QMouseEvent drag(QEvent::MouseMove, QPointF(30, 6), viewport->mapToGlobal(QPointF(30, 6)),
+            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drag);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(30, 6));
+        QVERIFY(box->textCursor().hasSelection());
+        QVERIFY(before.startsWith(box->textCursor().selectedText()));
+
+        // So does the keyboard, and the selection copies.
+        QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(box->textCursor().selectedText(), before.left(1));
+        QApplication::clipboard()->clear();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), before);
+    }
+
+    void selectionIsHiddenWithoutFocus()
+    {
+        typeText(lyricsBox(), "你好");
+        auto* box = control<QPlainTextEdit>("编辑框4");
+        box->setFocus();
+        box->selectAll();
+        const QRect inside = box->rect().adjusted(1, 1, -1, -1);
+        QVERIFY(countColours(box->grab().toImage(), inside, kGreen).foreign > 0);
+        lyricsBox()->setFocus();
+        QVERIFY(box->textCursor().hasSelection());
+        QCOMPARE(countColours(box->grab().toImage(), inside, kGreen).foreign, 0);
+    }
+
+    void luQuestionAsksAndTheAnswerCounts_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("pinyin");
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << int(Qt::Key_unknown) << "lu,";
+        QTest::newRow("No") << int(QMessageBox::No) << int(Qt::Key_unknown) << "lv,";
+        QTest::newRow("Escape") << int(QMessageBox::NoButton) << int(Qt::Key_Escape) << "lv,";
+        QTest::newRow("Enter takes the default Yes")
+            << int(QMessageBox::NoButton) << int(Qt::Key_Return) << "lu,";
+        QTest::newRow("closed") << int(QMessageBox::NoButton) << int(Qt::Key_unknown) << "lv,";
+    }
+    void luQuestionAsksAndTheAnswerCounts()
+    {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QFETCH(QString, pinyin);
+        AnsweredBox seen;
+        answerNextMessageBox(seen, QMessageBox::StandardButton(button), Qt::Key(key));
+        typeText(lyricsBox(), "鲁");
+        QVERIFY(seen.seen);
+        QCOMPARE(seen.title, "对你说话呢");
+        QCOMPARE(seen.text, "检测到存在“lu”\n请确认发音：\n是：读“鲁”（lu）\n否：读“绿”（lv）");
+        seen.buttons.sort();
+        QCOMPARE(seen.buttons, QStringList({ "否(&N)", "是(&Y)" }));
+        QCOMPARE(pinyinBox()->text(), pinyin);
+        QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
+    }
+};
+
+// The box operations over the real widgets, apart from the routines.
+class WidgetBoxesTest : public QObject {
+    Q_OBJECT
+
+    SyllableTable m_table;
+    testing::ScriptedProvider m_provider;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WidgetBoxes> m_boxes;
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>(m_table, m_provider);
+        m_boxes = std::make_unique<WidgetBoxes>(*m_window);
+    }
+
+    void cleanup()
+    {
+        m_boxes.reset();
+        m_window.reset();
+    }
+
+    void readGivesBackWhatWasWritten_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QByteArray>("set");
+        QTest::addColumn<QByteArray>("appended");
+        QTest::addColumn<QByteArray>("read");
+        // 历史 D6 B7 CA B7; 你 C4 E3; 𠀀 95 32 82 36; U+00A0 81 30 84 36; U+2028 81 36 A6 30.
+        QTest::newRow("single line, appended as is") << QByteArray("编辑框2") << QByteArray("ni,")
+                                                     << QByteArray("hao,") << QByteArray("ni,hao,");
+        QTest::newRow("lines end in CR LF")
+            << QByteArray("编辑框6") << QByteArray("a[a]\r\n") << QByteArray("ni[J i]\r\n\r\nx")
+            << QByteArray("a[a]\r\nni[J i]\r\n\r\nx");
+        QTest::newRow("append joins the last line")
+            << QByteArray("编辑框5") << QByteArray("\xC0\xFA\xCA\xB7...")
+            << QByteArray("ni\r\nhao\r\n") << QByteArray("\xC0\xFA\xCA\xB7...ni\r\nhao\r\n");
+        QTest::newRow("outside GBK, no-break space, line separator")
+            << QByteArray("编辑框3") << QByteArray("\x95\x32\x82\x36\x81\x30\x84\x36")
+            << QByteArray("\x81\x36\xA6\x30\xC4\xE3")
+            << QByteArray("\x95\x32\x82\x36\x81\x30\x84\x36\x81\x36\xA6\x30\xC4\xE3");
+        QTest::newRow("set empty")
+            << QByteArray("编辑框4") << QByteArray("") << QByteArray("") << QByteArray("");
+        QTest::newRow("lyrics with a lone byte") << QByteArray("编辑框1") << QByteArray("a\xC4\xE3")
+                                                 << QByteArray(" b") << QByteArray("a\xC4\xE3 b");
+    }
+    void readGivesBackWhatWasWritten()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(QByteArray, set);
+        QFETCH(QByteArray, appended);
+        QFETCH(QByteArray, read);
+        m_boxes->set(box.toStdString(), set.toStdString());
+        m_boxes->append(box.toStdString(), appended.toStdString());
+        QCOMPARE(QByteArray::fromStdString(m_boxes->read(box.toStdString())), read);
+    }
+
+    void ownWritesRaiseNoUserEdit()
+    {
+        for (const QString name : { "编辑框1", "编辑框2" }) {
+            auto* box = m_window->findChild<QLineEdit*>(name);
+            QSignalSpy edited(box, &QLineEdit::textEdited);
+            const std::string boxName = name.toStdString();
+            m_boxes->set(boxName, "");
+            m_boxes->append(boxName, "ni,");
+            m_boxes->set(boxName, "hao,");
+            QCOMPARE(box->text(), "hao,");
+            QCOMPARE(edited.count(), 0);
+        }
+    }
+
+    void historyKeepsShowingItsNewestLines()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        auto* history = m_window->findChild<QPlainTextEdit*>("编辑框5");
+        QScrollBar* bar = history->verticalScrollBar();
+        std::string lines;
+        for (int i = 0; i < 200; ++i)
+            lines += "ni\r\n";
+        m_boxes->append("编辑框5", lines);
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        // Scrolled back by the user, the box stays where it is.
+        bar->setValue(0);
+        m_boxes->append("编辑框5", lines);
+        QCOMPARE(bar->value(), 0);
+        // A box that was emptied shows its new text from the top.
+        m_boxes->set("编辑框6", "");
+        m_boxes->append("编辑框6", lines);
+        QCOMPARE(m_window->findChild<QPlainTextEdit*>("编辑框6")->verticalScrollBar()->value(), 0);
+    }
+};
+
+} // namespace tavenor
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tavenor::SetUpApplication();
+    int failed = 0;
+    tavenor::MainWindowTest window;
+    failed += QTest::qExec(&window, argc, argv);
+    tavenor::WidgetBoxesTest boxes;
+    failed += QTest::qExec(&boxes, argc, argv);
+    return failed;
+}
+
+#include "main_window_test.moc"
