@@ -119,13 +119,24 @@ QWidget* createLineBox(const Control& control, QWidget& parent)
     return box;
 }
 
+// The decomposition has no blanks, and a history line is a piece as typed: either can be one
+// word as long as a pasted album. Word wrap searches such a line for a boundary before it falls
+// back to breaking anywhere, in time quadratic in the line (45 s for the decomposition of a
+// megabyte of lyrics); breaking anywhere outright draws the decomposition the same, in linear
+// time. The romaji and final boxes keep breaking at blanks.
+QTextOption::WrapMode wrapModeOf(const Control& control)
+{
+    const bool mayHoldOneLongWord = control.name == box::Decomposition || control.name == box::History;
+    return mayHoldOneLongWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
 QWidget* createTextBox(const Control& control, QWidget& parent)
 {
     auto* box = new QPlainTextEdit(QString::fromUtf8(control.text), &parent);
     box->setReadOnly(true);
     // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setWordWrapMode(wrapModeOf(control));
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(
         control.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,144 @@
+// A megabyte pasted into the real window, lyrics or pinyin: every box must hold exactly what the
+// core makes of the same text.
+
+#include "app/application_setup.h"
+#include "app/main_window.h"
+#include "app/widget_boxes.h"
+#include "codec/gb18030_codec.h"
+#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/unihan_pinyin_provider.h"
+#include "romaji/convert_pinyin_text.h"
+#include "table/syllable_table.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+namespace tavenor {
+namespace {
+
+constexpr qsizetype kMegabyte = qsizetype{1} << 20;
+
+// The huge lyrics hold no "lu": its question would wait for a user.
+class NoQuestionExpected final : public LuQuestion {
+public:
+    bool askIsLu(std::string_view, std::string_view) override
+    {
+        qFatal("the lyrics were meant to hold no lu");
+    }
+};
+
+QString repeatedToAMegabyte(const QString& block)
+{
+    QString text;
+    while (ToGb18030(text).size() < static_cast<std::size_t>(kMegabyte))
+        text += block.repeated(1000);
+    return text;
+}
+
+} // namespace
+
+class WindowHugeInputTest : public QObject {
+    Q_OBJECT
+
+private:
+    void paste(QLineEdit* box, const QString& text)
+    {
+        QApplication::clipboard()->setText(text);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // The four result boxes against the core's conversion of the pinyin box's text.
+    void compareResultsWithTheCore(const std::string& pinyin)
+    {
+        WidgetBoxes boxes(*m_window);
+        const RomajiTexts texts = ConvertPinyinText(pinyin, m_table);
+        QVERIFY(boxes.read(box::Decomposition) == texts.decomposition);
+        QVERIFY(boxes.read(box::Romaji) == texts.romaji);
+        QVERIFY(boxes.read(box::Final) == texts.final);
+        QVERIFY(boxes.read(box::History) == ToGb18030(QStringLiteral("历史...")) + texts.history);
+    }
+
+    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
+
+    SyllableTable m_table;
+    UnihanPinyinProvider m_provider;
+    std::unique_ptr<MainWindow> m_window;
+
+private slots:
+    void initTestCase()
+    {
+        SetUpApplication();
+        LoadSyllableTable(m_table);
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>(m_table, m_provider);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    // Word wrap is quadratic in a line with no word boundary, such as the decomposition of a long
+    // song (45 s for a megabyte of lyrics); the boxes that hold such lines break anywhere.
+    void boxesOfLongWordsBreakAnywhere_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("wrap");
+        QTest::newRow("decomposition") << "编辑框3" << int(QTextOption::WrapAnywhere);
+        QTest::newRow("history") << "编辑框5" << int(QTextOption::WrapAnywhere);
+        QTest::newRow("romaji breaks at blanks") << "编辑框4" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("final breaks at blanks") << "编辑框6" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+    void boxesOfLongWordsBreakAnywhere()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, wrap);
+        QCOMPARE(int(m_window->findChild<QPlainTextEdit*>(box)->wordWrapMode()), wrap);
+    }
+
+    void megabyteOfLyrics()
+    {
+        // Verse, full-width punctuation, a blank, a Latin letter, an emoji and Extension B.
+        const QString lyrics = repeatedToAMegabyte(QStringLiteral("春眠不觉晓，处处闻啼鸟。 a😀𠀀"));
+        paste(box("编辑框1"), lyrics);
+
+        QCOMPARE(box("编辑框1")->text(), lyrics);
+        NoQuestionExpected noQuestion;
+        const std::string list = BuildPinyinList(ToGb18030(lyrics), m_provider, noQuestion);
+        QVERIFY(list.starts_with("chun,mian,bu,jue,xiao,,chu,chu,wen,ti,niao,,,,,he,"));
+        QVERIFY(ToGb18030(box("编辑框2")->text()) == list);
+        compareResultsWithTheCore(list);
+    }
+
+    void megabyteOfPinyin()
+    {
+        const QString pinyin
+            = repeatedToAMegabyte(QStringLiteral("zhi,chuang,shun,jue,xu,yun,,Ba, ba,你,😀u,lu,"));
+        paste(box("编辑框2"), pinyin);
+
+        QCOMPARE(box("编辑框2")->text(), pinyin);
+        compareResultsWithTheCore(ToGb18030(pinyin));
+    }
+};
+
+} // namespace tavenor
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tavenor::WindowHugeInputTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "window_huge_input_test.moc"
