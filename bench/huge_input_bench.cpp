@@ -5,6 +5,7 @@
 #include "romaji/convert_to_romaji.h"
 #include "table/syllable_table.h"
 
+#include "built_in_table.h"
 #include "fake_boxes.h"
 
 #include <benchmark/benchmark.h>
@@ -17,20 +18,11 @@ namespace {
 
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
-const SyllableTable& builtInTable()
-{
-    static const SyllableTable table = [] {
-        SyllableTable t;
-        LoadSyllableTable(t);
-        return t;
-    }();
-    return table;
-}
 
 // Table syllables in random order, each followed by ",", until the text holds at least bytes.
 std::string pinyinText(std::size_t bytes)
 {
-    const SyllableTable& table = builtInTable();
+    const SyllableTable& table = testing::BuiltInTable();
     std::mt19937 random(7);
     std::uniform_int_distribution<std::size_t> row(0, table.size() - 1);
     std::string text;
@@ -43,7 +35,7 @@ void BM_ConvertMegabyteOfPinyin(benchmark::State& state)
 {
     const std::string text = pinyinText(kMegabyte);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertPinyinText(text, builtInTable()));
+        benchmark::DoNotOptimize(ConvertPinyinText(text, testing::BuiltInTable()));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ConvertMegabyteOfPinyin)->Unit(benchmark::kMillisecond);
@@ -52,7 +44,7 @@ BENCHMARK(BM_ConvertMegabyteOfPinyin)->Unit(benchmark::kMillisecond);
 void BM_EditWithThousandEditsOfHistory(benchmark::State& state)
 {
     std::string song;
-    const SyllableTable& table = builtInTable();
+    const SyllableTable& table = testing::BuiltInTable();
     for (std::size_t i = 0; i < 2000; ++i)
         song += table[(i * 37) % table.size()].pinyin + ",";
     for (auto _ : state) {

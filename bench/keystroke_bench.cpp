@@ -1,4 +1,3 @@
-#include "app/application_setup.h"
 #include "app/main_window.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
@@ -201,18 +200,3 @@ BENCHMARK(BM_FloorWriteTheSameTexts)
 
 } // namespace
 } // namespace tavenor
-
-int main(int argc, char* argv[])
-{
-    // Offscreen whatever the environment says: the figures must not depend on a display.
-    int qtArgc = 3;
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char* qtArgv[] = { argv[0], platform, offscreen, nullptr };
-    QApplication application(qtArgc, qtArgv);
-    tavenor::SetUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // pinyin box, and the thousandth edit of a 2,000-character song, when the history box (never
 // emptied) holds the lines of all the edits before it.
 
-#include "app/application_setup.h"
 #include "app/main_window.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "table/syllable_table.h"
@@ -128,18 +127,3 @@ BENCHMARK(BM_ThousandthEditOfASong)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 } // namespace
 } // namespace tavenor
-
-int main(int argc, char* argv[])
-{
-    // Offscreen whatever the environment says: the figures must not depend on a display.
-    int qtArgc = 3;
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char* qtArgv[] = {argv[0], platform, offscreen, nullptr};
-    QApplication application(qtArgc, qtArgv);
-    tavenor::SetUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

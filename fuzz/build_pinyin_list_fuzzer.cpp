@@ -6,6 +6,7 @@
 #include "fuzz_check.h"
 #include "text_reference.h"
 
+#include "built_in_table.h"
 #include "fake_boxes.h"
 
 #include "pinyin/fetch_lyrics_pinyin.h"
@@ -73,15 +74,6 @@ private:
     std::size_t m_asked = 0;
 };
 
-const SyllableTable& builtInTable()
-{
-    static const SyllableTable table = [] {
-        SyllableTable t;
-        LoadSyllableTable(t);
-        return t;
-    }();
-    return table;
-}
 
 std::vector<std::string_view> entriesOf(std::string_view list)
 {
@@ -153,8 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     boxes.texts = {{std::string(box::Lyrics), lyrics}, {std::string(box::Pinyin), "old,"},
                    {std::string(box::History), "H"}};
     BitAnswers sameAnswers(answerBits);
-    FetchLyricsPinyin(boxes, provider, sameAnswers, builtInTable());
-    const RomajiTexts converted = ConvertPinyinText(list, builtInTable());
+    FetchLyricsPinyin(boxes, provider, sameAnswers, testing::BuiltInTable());
+    const RomajiTexts converted = ConvertPinyinText(list, testing::BuiltInTable());
     FUZZ_CHECK(boxes[box::Lyrics] == lyrics);
     FUZZ_CHECK(boxes[box::Pinyin] == list);
     FUZZ_CHECK(boxes[box::Decomposition] == converted.decomposition);

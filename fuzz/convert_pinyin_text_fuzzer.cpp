@@ -5,6 +5,8 @@
 #include "fuzz_check.h"
 #include "text_reference.h"
 
+#include "built_in_table.h"
+
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
 
@@ -18,22 +20,13 @@
 namespace tavenor::fuzz {
 namespace {
 
-const SyllableTable& builtInTable()
-{
-    static const SyllableTable table = [] {
-        SyllableTable t;
-        LoadSyllableTable(t);
-        return t;
-    }();
-    return table;
-}
 
 // The first row of every pinyin, built by walking the table backwards so that earlier rows win.
 const std::map<std::string_view, const SyllableRecord*>& firstRows()
 {
     static const auto rows = [] {
         std::map<std::string_view, const SyllableRecord*> first;
-        const SyllableTable& table = builtInTable();
+        const SyllableTable& table = testing::BuiltInTable();
         for (std::size_t k = table.size(); k-- > 0;)
             first[table[k].pinyin] = &table[k];
         return first;
@@ -103,13 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tavenor;
     using namespace tavenor::fuzz;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const RomajiTexts whole = ConvertPinyinText(text, builtInTable());
+    const RomajiTexts whole = ConvertPinyinText(text, testing::BuiltInTable());
 
     const std::vector<std::string_view> pieces = nonEmptyPieces(text);
     RomajiTexts joined;
     std::size_t historyBreaks = 0;
     for (const std::string_view piece : pieces) {
-        const RomajiTexts one = ConvertPinyinText(piece, builtInTable());
+        const RomajiTexts one = ConvertPinyinText(piece, testing::BuiltInTable());
         historyBreaks += checkPiece(piece, one);
         joined.decomposition += one.decomposition;
         joined.romaji += one.romaji;

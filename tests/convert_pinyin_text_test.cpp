@@ -2,6 +2,7 @@
 
 #include "table/syllable_table.h"
 
+#include "built_in_table.h"
 #include "case_name.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,6 @@ namespace {
 
 const std::string M = "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4";
 
-const SyllableTable& builtInTable()
-{
-    static const SyllableTable table = [] {
-        SyllableTable t;
-        LoadSyllableTable(t);
-        return t;
-    }();
-    return table;
-}
 
 struct ConvertCase {
     const char* name;
@@ -36,7 +28,7 @@ class ConvertPinyinTextTest : public ::testing::TestWithParam<ConvertCase> {};
 
 TEST_P(ConvertPinyinTextTest, GivesTheFourTexts)
 {
-    const RomajiTexts texts = ConvertPinyinText(GetParam().pinyin, builtInTable());
+    const RomajiTexts texts = ConvertPinyinText(GetParam().pinyin, testing::BuiltInTable());
     EXPECT_EQ(texts.decomposition, GetParam().expected.decomposition);
     EXPECT_EQ(texts.romaji, GetParam().expected.romaji);
     EXPECT_EQ(texts.final, GetParam().expected.final);
@@ -91,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Pieces, ConvertPinyinTextTest, ::testing::Values(
 TEST(ConvertPinyinText, RunningTwiceGivesTheSameTexts)
 {
     const std::string pinyin = "zhong,wen,ge,ci,";
-    EXPECT_EQ(ConvertPinyinText(pinyin, builtInTable()), ConvertPinyinText(pinyin, builtInTable()));
+    EXPECT_EQ(ConvertPinyinText(pinyin, testing::BuiltInTable()), ConvertPinyinText(pinyin, testing::BuiltInTable()));
 }
 
 TEST(ConvertPinyinText, EmptyTableGivesQuestionMarksForEveryPiece)
@@ -105,7 +97,7 @@ TEST(ConvertPinyinText, EmptyTableGivesQuestionMarksForEveryPiece)
 // list, whatever stands before it.
 TEST(ConvertPinyinText, EveryRowIsFoundInAShuffledList)
 {
-    const SyllableTable& table = builtInTable();
+    const SyllableTable& table = testing::BuiltInTable();
     std::vector<std::size_t> order(table.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
