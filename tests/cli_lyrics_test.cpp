@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Lyrics, CliLyricsPinyin, ::testing::Values(
     PinyinCase{"CorrectedAndAddedReadings", {}, "〇著谁", "ling,zhu,shui,"},
     PinyinCase{"EmptyLineStillConverts", {}, "\n", ""},
     // The file's byte order mark is dropped; a second U+FEFF is a character without a reading.
+    PinyinCase{"NulIsACharacterWithoutAReadingNotAnEnd", {}, std::string("你\0好", 7), "ni,,hao,"},
     PinyinCase{"ByteOrderMarkThenZeroWidthNoBreakSpace", {}, "\xEF\xBB\xBF\xEF\xBB\xBF你", ",ni,"}),
     testing::CaseName{});
 
