@@ -8,7 +8,7 @@ TAVENOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei fontconfig
     unicode-data python3
     desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
