@@ -3,8 +3,7 @@
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/input_lines.h"
-#include "cli/json_line.h"
-#include "cli/output_text.h"
+#include "cli/line_result.h"
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
 #include "romaji/convert_pinyin_text.h"
@@ -23,15 +22,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
     std::string output;
     for (const std::string_view line : SplitInputLines(*input)) {
         const std::string pinyin = ToGb18030(FromUtf8(line));
-        const RomajiTexts texts = ConvertPinyinText(pinyin, table);
-        if (json) {
-            output += JsonLine({{"decomposition", FromGb18030(texts.decomposition)},
-                                {"romaji", FromGb18030(texts.romaji)},
-                                {"final", FromGb18030(texts.final)},
-                                {"history", FromGb18030(texts.history)}});
-        } else {
-            output += ToOutputText(texts.final);
-        }
+        output += FormatLineResult(ConvertPinyinText(pinyin, table), json);
     }
     return WriteCliOutput(output, streams);
 }

@@ -32,7 +32,7 @@ void appendJsonString(std::string& out, std::string_view utf8)
 
 } // namespace
 
-std::string JsonLine(std::initializer_list<std::pair<std::string_view, QString>> members)
+std::string JsonLine(const std::vector<std::pair<std::string_view, QString>>& members)
 {
     std::string line = "{";
     for (const auto& [key, value] : members) {

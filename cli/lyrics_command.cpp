@@ -3,8 +3,7 @@
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/input_lines.h"
-#include "cli/json_line.h"
-#include "cli/output_text.h"
+#include "cli/line_result.h"
 #include "cli/terminal_lu_question.h"
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
@@ -35,16 +34,7 @@ std::string convertLines(const std::string& input, LuQuestion& question, bool js
     for (const std::string_view line : SplitInputLines(input)) {
         const std::string lyrics = ToGb18030(FromUtf8(line));
         const std::string pinyin = BuildPinyinList(lyrics, provider, question);
-        const RomajiTexts texts = ConvertPinyinText(pinyin, table);
-        if (json) {
-            output += JsonLine({{"pinyin", FromGb18030(pinyin)},
-                                {"decomposition", FromGb18030(texts.decomposition)},
-                                {"romaji", FromGb18030(texts.romaji)},
-                                {"final", FromGb18030(texts.final)},
-                                {"history", FromGb18030(texts.history)}});
-        } else {
-            output += ToOutputText(texts.final);
-        }
+        output += FormatLineResult(ConvertPinyinText(pinyin, table), json, pinyin);
     }
     return output;
 }
