@@ -10,9 +10,9 @@ namespace {
 
 // Simplified Chinese faces first, so that no Japanese face is picked for the Chinese texts;
 // those missing on a system are skipped.
-const QStringList kChineseFaces { QStringLiteral("WenQuanYi Micro Hei"),
-    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-    QStringLiteral("Microsoft YaHei") };
+const QStringList kChineseFaces {
+    QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+    QStringLiteral("Source Han Sans SC"), QStringLiteral("Microsoft YaHei")};
 
 // 9 pt is the largest size at which "请输入中文歌词：" fits its 96-pixel label.
 constexpr int kPointSize = 9;

@@ -67,10 +67,7 @@ QString qtName(std::string_view name)
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString colourName(QRgb colour)
-{
-    return QColor(colour).name();
-}
+QString colourName(QRgb colour) { return QColor(colour).name(); }
 
 // Fusion draws edit frames in a shade of the window colour, which is invisible on black; a style
 // sheet border shows on every style, and then the background has to be set as well.
@@ -78,7 +75,7 @@ QString boxStyleSheet(const char* className, QRgb textColour)
 {
     return QStringLiteral("%1 { border: 1px solid %2; background-color: %3; color: %4; }")
         .arg(QLatin1String(className), colourName(kBoxBorder), colourName(kBlack),
-            colourName(textColour));
+             colourName(textColour));
 }
 
 // The Inactive group paints the selection of a box without focus: make it look like no selection.
@@ -94,10 +91,10 @@ void hideSelectionWithoutFocus(QWidget& box, QRgb textColour)
 QString scrollBarStyleSheet()
 {
     return QStringLiteral(
-        "QScrollBar:vertical { background: %1; width: 12px; border-left: 1px solid %2; }"
-        "QScrollBar::handle:vertical { background: %2; min-height: 16px; margin: 2px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+               "QScrollBar:vertical { background: %1; width: 12px; border-left: 1px solid %2; }"
+               "QScrollBar::handle:vertical { background: %2; min-height: 16px; margin: 2px; }"
+               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
         .arg(colourName(kBlack), colourName(kBoxBorder));
 }
 
@@ -126,8 +123,10 @@ QWidget* createLineBox(const Control& control, QWidget& parent)
 // time. The romaji and final boxes keep breaking at blanks.
 QTextOption::WrapMode wrapModeOf(const Control& control)
 {
-    const bool mayHoldOneLongWord = control.name == box::Decomposition || control.name == box::History;
-    return mayHoldOneLongWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    const bool mayHoldOneLongWord
+        = control.name == box::Decomposition || control.name == box::History;
+    return mayHoldOneLongWord ? QTextOption::WrapAnywhere
+                              : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 QWidget* createTextBox(const Control& control, QWidget& parent)
@@ -138,8 +137,8 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWordWrapMode(wrapModeOf(control));
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(
-        control.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(control.scrollBar ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
     // Results are rebuilt at every edit and the history only grows: an undo stack would only
     // hold on to old copies.
     box->document()->setUndoRedoEnabled(false);
@@ -155,8 +154,8 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
 
 MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
     : QWidget(nullptr,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_table(table)
     , m_provider(provider)
     , m_luQuestion(this)
@@ -193,15 +192,9 @@ void MainWindow::createControls()
         QWidget& parent = control.inFrame ? static_cast<QWidget&>(*frame) : *this;
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case Kind::Label:
-            widget = createLabel(control, parent);
-            break;
-        case Kind::LineBox:
-            widget = createLineBox(control, parent);
-            break;
-        case Kind::TextBox:
-            widget = createTextBox(control, parent);
-            break;
+        case Kind::Label: widget = createLabel(control, parent); break;
+        case Kind::LineBox: widget = createLineBox(control, parent); break;
+        case Kind::TextBox: widget = createTextBox(control, parent); break;
         }
         widget->setObjectName(qtName(control.name));
         widget->setGeometry(control.inFrame ? control.geometry.translated(-kFrameGeometry.topLeft())
@@ -221,7 +214,7 @@ void MainWindow::bindEdits()
     auto* lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
     auto* pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
     connect(lyrics, &QLineEdit::textEdited, this,
-        [this] { FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table); });
+            [this] { FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table); });
     connect(pinyin, &QLineEdit::textEdited, this, [this] { ConvertToRomaji(*m_boxes, m_table); });
     // The prompt in the lyrics box is selected, so that the first keystroke or paste replaces it.
     lyrics->setFocus();

@@ -18,7 +18,7 @@ bool MessageBoxLuQuestion::askIsLu(std::string_view title, std::string_view mess
     // A label breaks lines at "\n"; a CR left in front of it would show as a stray glyph.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Question, FromGb18030(title), text,
-        QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setTextFormat(Qt::PlainText);
     // The message explains the answers as 是 and 否: the buttons carry the same words.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));

@@ -46,9 +46,9 @@ void BM_ConvertPinyinText(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertPinyinText(list, table));
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["ns_per_piece"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(pieces),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_piece"]
+        = benchmark::Counter(static_cast<double>(state.iterations()) * static_cast<double>(pieces),
+                             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ConvertPinyinText)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -35,7 +35,7 @@ QString song(const PinyinProvider& provider)
     int characters = 0;
     for (int lead = 0xB0; lead <= 0xF7 && characters < kSongCharacters; ++lead) {
         for (int trail = 0xA1; trail <= 0xFE && characters < kSongCharacters; ++trail) {
-            const std::string character { static_cast<char>(lead), static_cast<char>(trail) };
+            const std::string character {static_cast<char>(lead), static_cast<char>(trail)};
             const std::string syllable = HanziToPinyin(provider, character, 0, 0);
             if (syllable.empty() || syllable == "lu")
                 continue;
@@ -73,9 +73,9 @@ public:
         // One real edit tells what the boxes hold afterwards.
         prepareEdit();
         pasteSong();
-        m_final = { box("编辑框2")->text(), textBox("编辑框3")->toPlainText(),
-            textBox("编辑框4")->toPlainText(), textBox("编辑框6")->toPlainText(),
-            history()->toPlainText().mid(m_historyLength - 1) };
+        m_final = {box("编辑框2")->text(), textBox("编辑框3")->toPlainText(),
+                   textBox("编辑框4")->toPlainText(), textBox("编辑框6")->toPlainText(),
+                   history()->toPlainText().mid(m_historyLength - 1)};
     }
 
     // Outside the timing: the boxes as before the edit, the song on the clipboard, the lyrics
@@ -87,7 +87,7 @@ public:
         added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         added.removeSelectedText();
         box("编辑框1")->setText(QStringLiteral("请保证这里纯中文"));
-        for (const char* name : { "编辑框3", "编辑框4", "编辑框6" })
+        for (const char* name : {"编辑框3", "编辑框4", "编辑框6"})
             textBox(name)->setPlainText(QStringLiteral("x"));
         box("编辑框2")->setText(QString());
         QApplication::clipboard()->setText(m_song);

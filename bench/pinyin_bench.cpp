@@ -29,7 +29,8 @@ std::vector<std::string> commonCharacters()
 std::vector<std::string> extensionBCharacters(const PinyinProvider& provider, std::size_t count)
 {
     std::vector<std::string> characters;
-    for (std::size_t codePoint = 0x20000; characters.size() < count && codePoint < 0x2A6E0; ++codePoint) {
+    for (std::size_t codePoint = 0x20000; characters.size() < count && codePoint < 0x2A6E0;
+         ++codePoint) {
         std::size_t index = codePoint - 0x10000;
         const auto b4 = static_cast<char>(0x30 + index % 10);
         index /= 10;
@@ -37,7 +38,7 @@ std::vector<std::string> extensionBCharacters(const PinyinProvider& provider, st
         index /= 126;
         const auto b2 = static_cast<char>(0x30 + index % 10);
         const auto b1 = static_cast<char>(0x90 + index / 10);
-        std::string character{b1, b2, b3, b4};
+        std::string character {b1, b2, b3, b4};
         if (provider.CountPinyinItems(character) == 1)
             characters.push_back(std::move(character));
     }
@@ -48,8 +49,8 @@ std::vector<std::string> extensionBCharacters(const PinyinProvider& provider, st
 void BM_HanziToPinyin(benchmark::State& state)
 {
     const UnihanPinyinProvider provider;
-    const std::vector<std::string> characters =
-        state.range(0) == 2 ? commonCharacters() : extensionBCharacters(provider, 3755);
+    const std::vector<std::string> characters
+        = state.range(0) == 2 ? commonCharacters() : extensionBCharacters(provider, 3755);
     std::size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(HanziToPinyin(provider, characters[next], 0, 0));

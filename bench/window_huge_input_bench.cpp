@@ -42,15 +42,22 @@ double residentMiB()
 
 class Window {
 public:
-    Window() : m_window((LoadSyllableTable(m_table), m_table), m_provider)
+    Window()
+        : m_window((LoadSyllableTable(m_table), m_table), m_provider)
     {
         m_window.show();
         if (!QTest::qWaitForWindowExposed(&m_window))
             qFatal("the window was not exposed");
     }
 
-    QLineEdit* line(const char* name) { return m_window.findChild<QLineEdit*>(QString::fromUtf8(name)); }
-    QPlainTextEdit* history() { return m_window.findChild<QPlainTextEdit*>(QStringLiteral("编辑框5")); }
+    QLineEdit* line(const char* name)
+    {
+        return m_window.findChild<QLineEdit*>(QString::fromUtf8(name));
+    }
+    QPlainTextEdit* history()
+    {
+        return m_window.findChild<QPlainTextEdit*>(QStringLiteral("编辑框5"));
+    }
 
     void paste(QLineEdit* box, const QString& text)
     {
@@ -94,7 +101,8 @@ BENCHMARK(BM_PasteMegabyteOfLyrics)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 void BM_PasteMegabyteOfPinyin(benchmark::State& state)
 {
-    pasteMegabyte(state, "编辑框2", repeatedTo(QStringLiteral("chun,mian,bu,jue,xiao,,chu,wen,ti,niao,"), 1 << 20));
+    pasteMegabyte(state, "编辑框2",
+                  repeatedTo(QStringLiteral("chun,mian,bu,jue,xiao,,chu,wen,ti,niao,"), 1 << 20));
 }
 BENCHMARK(BM_PasteMegabyteOfPinyin)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
@@ -115,7 +123,8 @@ void BM_ThousandthEditOfASong(benchmark::State& state)
             if (edit % 2 == 0)
                 QTest::keyClick(lyrics, Qt::Key_Backspace);
             else
-                QTest::sendKeyEvent(QTest::Click, lyrics, Qt::Key_unknown, QStringLiteral("夜"), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, lyrics, Qt::Key_unknown, QStringLiteral("夜"),
+                                    Qt::NoModifier);
         }
         state.PauseTiming();
         state.counters["history_lines"] = window.history()->document()->blockCount();

@@ -45,8 +45,9 @@ int RunCli(const QStringList& arguments, CliStreams streams)
     parser.addOption(json);
     const QCommandLineOption lu(
         QStringLiteral("lu"),
-        QStringLiteral("lyrics: how to settle each \"lu\" (lu or lv): yes keeps lu, no makes it lv, "
-                       "ask asks on the terminal. Default: yes."),
+        QStringLiteral(
+            "lyrics: how to settle each \"lu\" (lu or lv): yes keeps lu, no makes it lv, "
+            "ask asks on the terminal. Default: yes."),
         QStringLiteral("yes|no|ask"), QStringLiteral("yes"));
     parser.addOption(lu);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("convert or lyrics"));
@@ -61,7 +62,8 @@ int RunCli(const QStringList& arguments, CliStreams streams)
         return 0;
     }
     if (parser.isSet(version)) {
-        streams.out << "tavenor-cli " << QCoreApplication::applicationVersion().toStdString() << '\n';
+        streams.out << "tavenor-cli " << QCoreApplication::applicationVersion().toStdString()
+                    << '\n';
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
@@ -72,15 +74,17 @@ int RunCli(const QStringList& arguments, CliStreams streams)
     const QString file = positional.value(1);
     const QString command = positional.first();
     if (parser.isSet(lu) && command != QLatin1String("lyrics"))
-        return usageError(parser, QStringLiteral("--lu applies to the lyrics command only"), streams.err);
+        return usageError(parser, QStringLiteral("--lu applies to the lyrics command only"),
+                          streams.err);
     if (command == QLatin1String("convert"))
         return RunConvertCommand(file, parser.isSet(json), streams);
     if (command == QLatin1String("lyrics")) {
         const std::optional<LuAnswers> answers = parseLuAnswers(parser.value(lu));
         if (!answers)
-            return usageError(parser,
-                              QStringLiteral("--lu takes yes, no or ask, not \"%1\"").arg(parser.value(lu)),
-                              streams.err);
+            return usageError(
+                parser,
+                QStringLiteral("--lu takes yes, no or ask, not \"%1\"").arg(parser.value(lu)),
+                streams.err);
         return RunLyricsCommand(file, *answers, parser.isSet(json), streams);
     }
     return usageError(parser, QStringLiteral("unknown command \"%1\"").arg(positional.first()),

@@ -41,7 +41,8 @@ std::string JsonLine(const std::vector<std::pair<std::string_view, QString>>& me
         appendJsonString(line, key);
         line += ':';
         const QByteArray utf8 = value.toUtf8();
-        appendJsonString(line, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        appendJsonString(line,
+                         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     }
     line += "}\n";
     return line;

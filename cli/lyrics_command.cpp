@@ -18,7 +18,10 @@ namespace {
 
 class FixedLuAnswer final : public LuQuestion {
 public:
-    explicit FixedLuAnswer(bool yes) : m_yes(yes) {}
+    explicit FixedLuAnswer(bool yes)
+        : m_yes(yes)
+    {
+    }
     bool askIsLu(std::string_view, std::string_view) override { return m_yes; }
 
 private:

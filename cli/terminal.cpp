@@ -9,7 +9,11 @@ namespace {
 // writing go through separate streams: one file buffer cannot switch direction on a terminal.
 class ControllingTerminal final : public Terminal {
 public:
-    ControllingTerminal() : m_answers("/dev/tty"), m_questions("/dev/tty") {}
+    ControllingTerminal()
+        : m_answers("/dev/tty")
+        , m_questions("/dev/tty")
+    {
+    }
 
     bool isOpen() const { return m_answers.is_open() && m_questions.is_open(); }
     std::ostream& questions() override { return m_questions; }

@@ -13,10 +13,16 @@ class TerminalLuQuestion final : public LuQuestion {
 public:
     // The terminal was closed (end of input) before the user answered.
     struct NoAnswer : std::runtime_error {
-        NoAnswer() : std::runtime_error("no answer to the lu question: the terminal was closed") {}
+        NoAnswer()
+            : std::runtime_error("no answer to the lu question: the terminal was closed")
+        {
+        }
     };
 
-    explicit TerminalLuQuestion(Terminal& terminal) : m_terminal(terminal) {}
+    explicit TerminalLuQuestion(Terminal& terminal)
+        : m_terminal(terminal)
+    {
+    }
 
     // Throws NoAnswer at the end of the terminal's input.
     bool askIsLu(std::string_view title, std::string_view message) override;

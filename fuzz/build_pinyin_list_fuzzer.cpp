@@ -28,8 +28,9 @@ namespace {
 
 // lǔ and lǜ (both plain "lu"), luó, a capital LU, nǐ, hǎo, ḿ, a reading with no letters (passed on
 // raw), an empty one and a lone consonant. None holds a comma, as no real reading does.
-constexpr std::array<std::string_view, 10> kReadings{
-    "l\xA8\xB3", "l\xA8\xB8", "lu\xA8\xAE", "LU", "n\xA8\xAB", "h\xA8\xA3o", "\xA8\xBC", "\xA1\xA2", "", "r"};
+constexpr std::array<std::string_view, 10> kReadings {
+    "l\xA8\xB3",  "l\xA8\xB8", "lu\xA8\xAE", "LU", "n\xA8\xAB",
+    "h\xA8\xA3o", "\xA8\xBC",  "\xA1\xA2",   "",   "r"};
 
 std::uint32_t hashOf(std::string_view text)
 {
@@ -51,13 +52,17 @@ public:
     {
         FUZZ_CHECK(selector == 1);
         FUZZ_CHECK(item >= 1 && item <= CountPinyinItems(text));
-        return std::string(kReadings[(hashOf(text) / 4 + static_cast<std::uint32_t>(item)) % kReadings.size()]);
+        return std::string(
+            kReadings[(hashOf(text) / 4 + static_cast<std::uint32_t>(item)) % kReadings.size()]);
     }
 };
 
 class BitAnswers : public LuQuestion {
 public:
-    explicit BitAnswers(std::uint8_t bits) : m_bits(bits) {}
+    explicit BitAnswers(std::uint8_t bits)
+        : m_bits(bits)
+    {
+    }
 
     bool askIsLu(std::string_view title, std::string_view message) override
     {
@@ -73,7 +78,6 @@ private:
     std::uint8_t m_bits;
     std::size_t m_asked = 0;
 };
-
 
 std::vector<std::string_view> entriesOf(std::string_view list)
 {
@@ -142,7 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The whole action through the boxes: the pinyin box gets the list, the lyrics stay as typed,
     // the results are the list's conversion and the history only grows.
     testing::FakeBoxes boxes;
-    boxes.texts = {{std::string(box::Lyrics), lyrics}, {std::string(box::Pinyin), "old,"},
+    boxes.texts = {{std::string(box::Lyrics), lyrics},
+                   {std::string(box::Pinyin), "old,"},
                    {std::string(box::History), "H"}};
     BitAnswers sameAnswers(answerBits);
     FetchLyricsPinyin(boxes, provider, sameAnswers, testing::BuiltInTable());

@@ -20,7 +20,6 @@
 namespace tavenor::fuzz {
 namespace {
 
-
 // The first row of every pinyin, built by walking the table backwards so that earlier rows win.
 const std::map<std::string_view, const SyllableRecord*>& firstRows()
 {
@@ -79,7 +78,8 @@ std::size_t checkPiece(std::string_view piece, const RomajiTexts& one)
     // The history line is the normalized syllable: at most one byte longer than the piece (one
     // contracted final spelled out), and exactly what the decomposition splits up.
     FUZZ_CHECK(one.history.ends_with("\r\n"));
-    const std::string_view syllable = std::string_view(one.history).substr(0, one.history.size() - 2);
+    const std::string_view syllable
+        = std::string_view(one.history).substr(0, one.history.size() - 2);
     FUZZ_CHECK(syllable.size() == piece.size() || syllable.size() == piece.size() + 1);
     FUZZ_CHECK(syllable.substr(0, 1) == piece.substr(0, 1));
     FUZZ_CHECK(withoutCommas(one.decomposition) == syllable);

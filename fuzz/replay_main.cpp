@@ -45,7 +45,8 @@ int main(int argc, char* argv[])
             while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
                 bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
             std::fprintf(stderr, "%s\n", file.c_str());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++replayed;
         }
     }

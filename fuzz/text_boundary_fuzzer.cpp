@@ -29,7 +29,8 @@ namespace {
 std::string placeOf(std::string_view text, std::size_t offset)
 {
     const std::string_view before = text.substr(0, offset);
-    const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+    const std::size_t lineStart
+        = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
     return "line " + std::to_string(CountOccurrences(before, "\n") + 1) + ", byte "
         + std::to_string(offset - lineStart + 1);
 }
@@ -74,7 +75,8 @@ void checkRoundTrip(std::string_view bytes, const std::optional<std::size_t>& in
     // Qt's own decoder is the second opinion on validity.
     QStringDecoder qtUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     // decode() is lazy: the conversion, and so the error, happens on the way to a QString.
-    static_cast<void>(QString(qtUtf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))));
+    static_cast<void>(
+        QString(qtUtf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))));
     FUZZ_CHECK(qtUtf8.hasError() == invalidAt.has_value());
     if (invalidAt)
         return;
@@ -90,7 +92,8 @@ void checkWindowText(std::string_view bytes)
 {
     QString text;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
+                                            | static_cast<unsigned char>(bytes[i + 1]) << 8));
     QString expected = text;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         const bool pair = i + 1 < expected.size() && QChar::isHighSurrogate(expected[i].unicode())
@@ -110,8 +113,9 @@ void checkCommandLine(const std::string& bytes, const std::optional<std::size_t>
     std::istringstream in(bytes);
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCli({QStringLiteral("tavenor-cli"), QStringLiteral("convert"), QStringLiteral("--json")},
-                            {in, out, err});
+    const int code = RunCli(
+        {QStringLiteral("tavenor-cli"), QStringLiteral("convert"), QStringLiteral("--json")},
+        {in, out, err});
     if (invalidAt) {
         FUZZ_CHECK(code == 1);
         FUZZ_CHECK(out.str().empty());
@@ -123,8 +127,8 @@ void checkCommandLine(const std::string& bytes, const std::optional<std::size_t>
     FUZZ_CHECK(!FindInvalidUtf8(out.str()).has_value());
     // Each line's characters reach its decomposition; a byte order mark opening the input is a
     // signature, not a character.
-    const std::string_view withoutMark =
-        std::string_view(bytes).substr(bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+    const std::string_view withoutMark
+        = std::string_view(bytes).substr(bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0);
     const std::vector<std::string_view> lines = linesOf(withoutMark);
     const std::string output = out.str();
     const std::vector<std::string_view> objects = linesOf(output);

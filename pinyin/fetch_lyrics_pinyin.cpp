@@ -6,7 +6,8 @@
 
 namespace tavenor {
 
-std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, LuQuestion& question)
+std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider,
+                            LuQuestion& question)
 {
     std::string list;
     while (!lyrics.empty()) {

@@ -14,7 +14,8 @@ namespace tavenor {
 // so that a half-width letter or blank cannot shift the pairing of the characters after it. A
 // character with no reading gives the comma alone. Every entry "lu," asks the question, in text
 // order; any answer but Yes makes it "lv,".
-std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, LuQuestion& question);
+std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider,
+                            LuQuestion& question);
 
 // Replaces the pinyin box with the list of the lyrics box, then converts it.
 void FetchLyricsPinyin(BoxAccess& boxes, const PinyinProvider& provider, LuQuestion& question,

@@ -16,6 +16,7 @@ struct MarkedLetter {
 
 // The GB18030 forms of the marked letters that pinyin uses, lower case (two bytes) and upper
 // case (four bytes). U+1E3F (m with acute) has two encodings in use, A8 BC and 81 35 F4 37.
+// clang-format off
 constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
     {"\xA8\xA1", 'a'}, {"\xA8\xA2", 'a'}, {"\xA8\xA3", 'a'}, {"\xA8\xA4", 'a'},
     {"\x81\x30\x8B\x38", 'a'}, {"\x81\x30\x86\x39", 'a'}, {"\x81\x30\x9F\x35", 'a'}, {"\x81\x30\x86\x38", 'a'},
@@ -35,6 +36,7 @@ constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
     {"\xA8\xBD", 'n'}, {"\xA8\xBE", 'n'}, {"\xA8\xBF", 'n'},
     {"\x81\x30\x92\x31", 'n'}, {"\x81\x30\x92\x34", 'n'}, {"\x81\x30\xA3\x30", 'n'},
 });
+// clang-format on
 
 char plainLetter(std::string_view character)
 {
@@ -46,8 +48,9 @@ char plainLetter(std::string_view character)
             return static_cast<char>(c - 'A' + 'a');
         return 0;
     }
-    const auto found = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
-                                    [character](const MarkedLetter& m) { return m.bytes == character; });
+    const auto found
+        = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
+                       [character](const MarkedLetter& m) { return m.bytes == character; });
     return found == kMarkedLetters.end() ? 0 : found->letter;
 }
 

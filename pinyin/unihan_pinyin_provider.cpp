@@ -10,8 +10,7 @@ namespace {
 
 // Calls visit with the reading of each character that has one, in text order, until it returns
 // false.
-template <typename Visit>
-void forEachReading(std::string_view text, Visit visit)
+template <typename Visit> void forEachReading(std::string_view text, Visit visit)
 {
     while (!text.empty()) {
         const std::size_t length = Gb18030CharacterLength(text);
@@ -34,7 +33,8 @@ int UnihanPinyinProvider::CountPinyinItems(std::string_view text) const
     return count;
 }
 
-std::string UnihanPinyinProvider::GetPinyinReading(std::string_view text, int item, int /*selector*/) const
+std::string UnihanPinyinProvider::GetPinyinReading(std::string_view text, int item,
+                                                   int /*selector*/) const
 {
     std::string found;
     int seen = 0;

@@ -45,8 +45,7 @@ unsigned fourByteReading(std::string_view character)
 
 // The lookups index without further checks, so the generated data is checked here. Plain loops:
 // the standard algorithms take too many steps for some compilers' constant evaluation.
-template <typename Array>
-constexpr bool allReadingNumbers(const Array& numbers)
+template <typename Array> constexpr bool allReadingNumbers(const Array& numbers)
 {
     for (const std::uint16_t number : numbers) {
         if (number >= std::size(kReadingEnd))
@@ -55,8 +54,7 @@ constexpr bool allReadingNumbers(const Array& numbers)
     return true;
 }
 
-template <typename Array>
-constexpr bool strictlyAscending(const Array& values)
+template <typename Array> constexpr bool strictlyAscending(const Array& values)
 {
     for (std::size_t i = 1; i < std::size(values); ++i) {
         if (values[i - 1] >= values[i])
@@ -65,15 +63,15 @@ constexpr bool strictlyAscending(const Array& values)
     return true;
 }
 
-static_assert(kReadingEnd[0] == 0 && kReadingEnd[std::size(kReadingEnd) - 1] == kReadingText.size());
+static_assert(kReadingEnd[0] == 0
+              && kReadingEnd[std::size(kReadingEnd) - 1] == kReadingText.size());
 static_assert(strictlyAscending(kReadingEnd));
 static_assert(allReadingNumbers(kTwoByteReading));
 static_assert(allReadingNumbers(kFourByteReading));
 static_assert(strictlyAscending(kFourByteKey));
 static_assert(std::size(kFourByteKey) == std::size(kFourByteReading));
 
-template <typename Array>
-constexpr std::size_t countReadings(const Array& numbers)
+template <typename Array> constexpr std::size_t countReadings(const Array& numbers)
 {
     std::size_t count = 0;
     for (const std::uint16_t number : numbers) {
@@ -95,9 +93,6 @@ std::string_view FindUnihanReading(std::string_view character) noexcept
     }
 }
 
-std::size_t UnihanReadingCount() noexcept
-{
-    return kTwoByteCount + std::size(kFourByteKey);
-}
+std::size_t UnihanReadingCount() noexcept { return kTwoByteCount + std::size(kFourByteKey); }
 
 } // namespace tavenor

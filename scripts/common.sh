@@ -11,6 +11,7 @@ TAVENOR_PACKAGES=(
     fonts-wqy-microhei fontconfig
     unicode-data python3
     desktop-file-utils appstream binutils-mingw-w64-x86-64
+    clang-format-14
 )
 
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
@@ -44,4 +45,19 @@ build_preset() {
     [ -n "${CI:-}" ] && werror=ON
     cmake --preset "$preset" -DTAVENOR_WERROR="$werror" >/dev/null
     cmake --build --preset "$preset"
+}
+
+# Fails, naming the files, when a C++ file of the project does not follow .clang-format.
+check_formatting() {
+    local unformatted=()
+    local file
+    while IFS= read -r file; do
+        clang-format-14 --style=file --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+    done < <(cd "$TAVENOR_ROOT" && find . -path ./build -prune -o -path ./.git -prune -o \
+        -type f \( -name '*.cpp' -o -name '*.h' \) -print | sort)
+    if [ "${#unformatted[@]}" -gt 0 ]; then
+        echo "Not formatted (run clang-format-14 -i on them):" >&2
+        printf '    %s\n' "${unformatted[@]}" >&2
+        return 1
+    fi
 }

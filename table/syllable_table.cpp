@@ -15,8 +15,9 @@ void SyllableTable::insert(std::size_t index, SyllableRecord record)
 
 const SyllableRecord* SyllableTable::findFirst(std::string_view pinyin) const noexcept
 {
-    const auto found = std::find_if(m_records.begin(), m_records.end(),
-                                    [pinyin](const SyllableRecord& r) { return r.pinyin == pinyin; });
+    const auto found
+        = std::find_if(m_records.begin(), m_records.end(),
+                       [pinyin](const SyllableRecord& r) { return r.pinyin == pinyin; });
     return found == m_records.end() ? nullptr : &*found;
 }
 
@@ -28,13 +29,10 @@ void LoadSyllableTable(SyllableTable& table, std::string_view text)
         const auto field = [&fields](std::size_t i) {
             return i < fields.size() ? std::string(fields[i]) : std::string();
         };
-        table.insert(k, SyllableRecord{field(0), field(1), field(2)});
+        table.insert(k, SyllableRecord {field(0), field(1), field(2)});
     }
 }
 
-void LoadSyllableTable(SyllableTable& table)
-{
-    LoadSyllableTable(table, SyllableTableText);
-}
+void LoadSyllableTable(SyllableTable& table) { LoadSyllableTable(table, SyllableTableText); }
 
 } // namespace tavenor

@@ -7,8 +7,12 @@ namespace tavenor {
 namespace {
 
 // A left arrow, six hyphens and the words "this reading needs to change", in GBK.
-#define REVIEW_MARKER "\xA1\xFB" "------" "\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"
+#define REVIEW_MARKER                                                                              \
+    "\xA1\xFB"                                                                                     \
+    "------"                                                                                       \
+    "\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"
 
+// clang-format off
 constexpr char kRows[] =
     "a=a=a[a]" "\r\n"
     "ai=a i=a[a i]" REVIEW_MARKER "\r\n"
@@ -419,11 +423,12 @@ constexpr char kRows[] =
     "zui=zu i=zu[dz M i]" REVIEW_MARKER "\r\n"
     "zun=zu n=zu[dz M N\\]" REVIEW_MARKER "\r\n"
     "zuo=zu o=zu[dz M o]" REVIEW_MARKER "\r\n";
+// clang-format on
 
 #undef REVIEW_MARKER
 
 } // namespace
 
-const std::string_view SyllableTableText{kRows, sizeof kRows - 1};
+const std::string_view SyllableTableText {kRows, sizeof kRows - 1};
 
 } // namespace tavenor

@@ -44,8 +44,8 @@ int largestChannelDifference(const QImage& first, const QImage& second)
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
             largest
-                = std::max({ largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                    std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q)) });
+                = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                            std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
         }
     }
     return largest;
@@ -131,7 +131,7 @@ private slots:
         const QImage square = drawSquareIcon(48);
         const QRect inner(QPoint(1, 1), kIconSize);
         QCOMPARE(square.copy(inner).convertToFormat(QImage::Format_ARGB32),
-            drawIconPicture(kIconSize).convertToFormat(QImage::Format_ARGB32));
+                 drawIconPicture(kIconSize).convertToFormat(QImage::Format_ARGB32));
         for (int y = 0; y < square.height(); ++y)
             for (int x = 0; x < square.width(); ++x)
                 if (!inner.contains(x, y))

@@ -31,8 +31,10 @@ TEST(CliConvert, JsonGivesTheBoxTextsOfEachLineWithCrLfKept)
               "\"final\":\"pa[p a]\\r\\nni[J i]\\r\\nwo[w o]\\r\\nri[4' i]+yu[jM]\\r\\n\","
               "\"history\":\"ba\\r\\nni\\r\\nwo\\r\\nlv\\r\\n\"}\n"
               "{\"decomposition\":\"n,i,h,ao,\",\"romaji\":\"ni , ha o , \","
-              "\"final\":\"ni[J i]\\r\\nha[h a o]" + kMarker + "\\r\\n\","
-              "\"history\":\"ni\\r\\nhao\\r\\n\"}\n");
+              "\"final\":\"ni[J i]\\r\\nha[h a o]"
+                  + kMarker
+                  + "\\r\\n\","
+                    "\"history\":\"ni\\r\\nhao\\r\\n\"}\n");
 }
 
 TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaks)
@@ -56,7 +58,8 @@ TEST(CliConvert, CharactersOutsideGbkSurviveTheRoundTrip)
     const auto result = RunCliOn({"convert", "--json"}, "😀𠀀,ba\n");
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("\"decomposition\":\"😀,𠀀,b,a,\""), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("\"history\":\"😀𠀀\\r\\nba\\r\\n\""), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"history\":\"😀𠀀\\r\\nba\\r\\n\""), std::string::npos)
+        << result.out;
 }
 
 TEST(CliConvert, NulByteInsideALineIsConvertedNotCut)
@@ -85,7 +88,7 @@ struct BadInputCase {
     friend void PrintTo(const BadInputCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class CliBadInput : public ::testing::TestWithParam<BadInputCase> {};
+class CliBadInput : public ::testing::TestWithParam<BadInputCase> { };
 
 TEST_P(CliBadInput, NamesLineAndByteAndPrintsNothing)
 {
@@ -95,13 +98,15 @@ TEST_P(CliBadInput, NamesLineAndByteAndPrintsNothing)
     EXPECT_EQ(result.err, "tavenor-cli: " + GetParam().message + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Utf8, CliBadInput, ::testing::Values(
-    BadInputCase{"LoneContinuation", "ba,\nni,\x80", "line 2, byte 4: invalid UTF-8"},
-    BadInputCase{"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
-    BadInputCase{"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
-    BadInputCase{"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
-    BadInputCase{"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Utf8, CliBadInput,
+    ::testing::Values(
+        BadInputCase {"LoneContinuation", "ba,\nni,\x80", "line 2, byte 4: invalid UTF-8"},
+        BadInputCase {"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
+        BadInputCase {"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
+        BadInputCase {"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
+        BadInputCase {"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
+    testing::CaseName {});
 
 struct UsageCase {
     const char* name;
@@ -109,7 +114,7 @@ struct UsageCase {
     friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class CliUsage : public ::testing::TestWithParam<UsageCase> {};
+class CliUsage : public ::testing::TestWithParam<UsageCase> { };
 
 TEST_P(CliUsage, PrintsUsageAndExitsTwo)
 {
@@ -119,17 +124,18 @@ TEST_P(CliUsage, PrintsUsageAndExitsTwo)
     EXPECT_NE(result.err.find("Usage:"), std::string::npos) << result.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CliUsage, ::testing::Values(
-    UsageCase{"UnknownOption", {"convert", "--frobnicate"}},
-    UsageCase{"NoCommand", {}},
-    UsageCase{"UnknownCommand", {"romanize"}},
-    UsageCase{"TooManyFiles", {"convert", "a", "b"}}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(Arguments, CliUsage,
+                         ::testing::Values(UsageCase {"UnknownOption", {"convert", "--frobnicate"}},
+                                           UsageCase {"NoCommand", {}},
+                                           UsageCase {"UnknownCommand", {"romanize"}},
+                                           UsageCase {"TooManyFiles", {"convert", "a", "b"}}),
+                         testing::CaseName {});
 
 TEST(Cli, EmptyInputGivesNoOutput)
 {
     for (const bool json : {false, true}) {
-        const auto result = RunCliOn(json ? QStringList{"convert", "--json"} : QStringList{"convert"}, "");
+        const auto result
+            = RunCliOn(json ? QStringList {"convert", "--json"} : QStringList {"convert"}, "");
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.out, "");
     }
@@ -184,15 +190,17 @@ TEST(CliStreams, UnreadableStandardInputIsAnErrorNotAnEmptyInput)
 
 TEST(CliStreams, UnwritableOutputIsAnErrorNotSuccess)
 {
-    const std::vector<QStringList> commands{
+    const std::vector<QStringList> commands {
         {"convert", "--json"}, {"convert", "-"}, {"lyrics", "--json"}, {"lyrics", "--lu=no"}};
     for (const QStringList& command : commands) {
         FailingStreamBuffer broken;
         std::istringstream in("ni,hao,你好\n");
         std::ostream out(&broken);
         std::ostringstream err;
-        EXPECT_EQ(RunCli(QStringList{"tavenor-cli"} + command, {in, out, err}), 1) << command.join(' ').toStdString();
-        EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n") << command.join(' ').toStdString();
+        EXPECT_EQ(RunCli(QStringList {"tavenor-cli"} + command, {in, out, err}), 1)
+            << command.join(' ').toStdString();
+        EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n")
+            << command.join(' ').toStdString();
     }
 }
 

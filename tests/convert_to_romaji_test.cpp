@@ -29,9 +29,9 @@ protected:
 TEST_F(ConvertToRomajiTest, EmptiesThenWritesEachBoxOnce)
 {
     ConvertToRomaji(boxes, table);
-    const std::vector<std::string> expected{
+    const std::vector<std::string> expected {
         "set 编辑框6 \"\"", "set 编辑框3 \"\"", "set 编辑框4 \"\"", "read 编辑框2",
-        "append 编辑框5", "append 编辑框3", "append 编辑框4", "append 编辑框6"};
+        "append 编辑框5",   "append 编辑框3",   "append 编辑框4",   "append 编辑框6"};
     EXPECT_EQ(boxes.log, expected);
     EXPECT_EQ(boxes[box::Decomposition], "b,a,n,i,w,o,l,v,");
     EXPECT_EQ(boxes[box::Romaji], "pa , ni , wo , ri yu , ");
@@ -44,7 +44,8 @@ TEST_F(ConvertToRomajiTest, RunningTwiceRebuildsResultsAndGrowsHistory)
     ConvertToRomaji(boxes, table);
     const FakeBoxes once = boxes;
     ConvertToRomaji(boxes, table);
-    for (const std::string_view name : {box::Lyrics, box::Pinyin, box::Decomposition, box::Romaji, box::Final})
+    for (const std::string_view name :
+         {box::Lyrics, box::Pinyin, box::Decomposition, box::Romaji, box::Final})
         EXPECT_EQ(boxes[name], once[name]) << name;
     EXPECT_EQ(boxes[box::History], "history...ba\r\nni\r\nwo\r\nlv\r\nba\r\nni\r\nwo\r\nlv\r\n");
 }
@@ -62,7 +63,7 @@ TEST_F(ConvertToRomajiTest, EmptyPinyinBoxEmptiesResultsAndKeepsHistory)
 
 TEST_F(ConvertToRomajiTest, EmptyTableShowsQuestionMarks)
 {
-    ConvertToRomaji(boxes, SyllableTable{});
+    ConvertToRomaji(boxes, SyllableTable {});
     EXPECT_EQ(boxes[box::Romaji], "? , ? , ? , ? , ");
     EXPECT_EQ(boxes[box::Final], "?\r\n?\r\n?\r\n?\r\n");
 }

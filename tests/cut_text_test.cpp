@@ -14,7 +14,7 @@ struct CutCase {
     friend void PrintTo(const CutCase& c, std::ostream* os) { *os << c.text; }
 };
 
-class CutTextTest : public ::testing::TestWithParam<CutCase> {};
+class CutTextTest : public ::testing::TestWithParam<CutCase> { };
 
 TEST_P(CutTextTest, GivesThePiecesBetweenSeparators)
 {
@@ -23,14 +23,12 @@ TEST_P(CutTextTest, GivesThePiecesBetweenSeparators)
     EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.end()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pieces, CutTextTest, ::testing::Values(
-    CutCase{"", {}},
-    CutCase{",", {""}},
-    CutCase{"ba", {"ba"}},
-    CutCase{"ba,", {"ba"}},
-    CutCase{"ba,ni", {"ba", "ni"}},
-    CutCase{"ba,ni,", {"ba", "ni"}},
-    CutCase{",ba,,ni,,", {"", "ba", "", "ni", ""}}));
+INSTANTIATE_TEST_SUITE_P(Pieces, CutTextTest,
+                         ::testing::Values(CutCase {"", {}}, CutCase {",", {""}},
+                                           CutCase {"ba", {"ba"}}, CutCase {"ba,", {"ba"}},
+                                           CutCase {"ba,ni", {"ba", "ni"}},
+                                           CutCase {"ba,ni,", {"ba", "ni"}},
+                                           CutCase {",ba,,ni,,", {"", "ba", "", "ni", ""}}));
 
 TEST(CutText, MultiByteSeparatorLeavesNoRemainderAfterTheLast)
 {

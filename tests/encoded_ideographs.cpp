@@ -20,8 +20,8 @@ std::vector<EncodedCharacter> EncodeIdeographCodePoints()
             codePoints.push_back(c);
     }
     // One pass through the codec: a converter per character would take seconds.
-    const std::string bytes =
-        ToGb18030(QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size())));
+    const std::string bytes = ToGb18030(
+        QString::fromUcs4(codePoints.data(), static_cast<qsizetype>(codePoints.size())));
     const std::vector<std::string_view> characters = SplitGb18030Characters(bytes);
     std::vector<EncodedCharacter> encoded;
     if (characters.size() != codePoints.size())

@@ -13,14 +13,15 @@ using testing::FakeBoxes;
 using testing::ScriptedLuQuestion;
 using testing::ScriptedProvider;
 
-// 鲁 C2 B3 lǔ, 绿 C2 CC lǜ, 你 C4 E3 nǐ, 好 BA C3 hǎo, 路 C2 B7 lù, 罗 C2 DE luó, 𠀀 95 32 82 36 hē.
+// 鲁 C2 B3 lǔ, 绿 C2 CC lǜ, 你 C4 E3 nǐ, 好 BA C3 hǎo, 路 C2 B7 lù, 罗 C2 DE luó, 𠀀 95 32 82 36
+// hē.
 ScriptedProvider lyricsProvider()
 {
     ScriptedProvider provider;
-    provider.readings = {{"\xC2\xB3", "l\xA8\xB3"}, {"\xC2\xCC", "l\xA8\xB8"},
-                         {"\xC4\xE3", "n\xA8\xAB"}, {"\xBA\xC3", "h\xA8\xA3o"},
-                         {"\xC2\xB7", "l\xA8\xB4"}, {"\xC2\xDE", "lu\xA8\xAE"},
-                         {"\x95\x32\x82\x36", "h\xA8\xA5"}};
+    provider.readings
+        = {{"\xC2\xB3", "l\xA8\xB3"},        {"\xC2\xCC", "l\xA8\xB8"}, {"\xC4\xE3", "n\xA8\xAB"},
+           {"\xBA\xC3", "h\xA8\xA3o"},       {"\xC2\xB7", "l\xA8\xB4"}, {"\xC2\xDE", "lu\xA8\xAE"},
+           {"\x95\x32\x82\x36", "h\xA8\xA5"}};
     return provider;
 }
 
@@ -33,7 +34,7 @@ struct ListCase {
     friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class BuildPinyinListTest : public ::testing::TestWithParam<ListCase> {};
+class BuildPinyinListTest : public ::testing::TestWithParam<ListCase> { };
 
 TEST_P(BuildPinyinListTest, GivesOneEntryPerCharacter)
 {
@@ -44,19 +45,24 @@ TEST_P(BuildPinyinListTest, GivesOneEntryPerCharacter)
     EXPECT_EQ(question.asked.size(), GetParam().questions);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lyrics, BuildPinyinListTest, ::testing::Values(
-    ListCase{"Empty", "", {}, "", 0},
-    ListCase{"NiHao", "\xC4\xE3\xBA\xC3", {}, "ni,hao,", 0},
-    ListCase{"EachLuAnswersForItself", "\xC2\xB3\xC2\xCC", {true, false}, "lu,lv,", 2},
-    ListCase{"NoThenYes", "\xC2\xB3\xC2\xCC", {false, true}, "lv,lu,", 2},
-    ListCase{"OnlyExactLuAsks", "\xC2\xDE\xC4\xE3", {}, "luo,ni,", 0},
-    ListCase{"LatinLetterDoesNotShiftTheRest", "a\xC4\xE3\xBA\xC3", {}, ",ni,hao,", 0},
-    ListCase{"BlankBetweenCharacters", "\xC4\xE3 \xBA\xC3", {}, "ni,,hao,", 0},
-    ListCase{"OddByteCountTrailingLead", "\xC4\xE3\xBA", {}, "ni,,", 0},
-    ListCase{"FourByteCharacter", "\x95\x32\x82\x36\xC4\xE3", {}, "he,ni,", 0},
-    ListCase{"MalformedByteIsAUnitOfItsOwn", "\xFF\xC4\xE3", {}, ",ni,", 0},
-    ListCase{"ThreeLuReadingsThreeQuestions", "\xC2\xB3\xC2\xB7\xC2\xB3", {false, true, false}, "lv,lu,lv,", 3}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Lyrics, BuildPinyinListTest,
+    ::testing::Values(
+        ListCase {"Empty", "", {}, "", 0}, ListCase {"NiHao", "\xC4\xE3\xBA\xC3", {}, "ni,hao,", 0},
+        ListCase {"EachLuAnswersForItself", "\xC2\xB3\xC2\xCC", {true, false}, "lu,lv,", 2},
+        ListCase {"NoThenYes", "\xC2\xB3\xC2\xCC", {false, true}, "lv,lu,", 2},
+        ListCase {"OnlyExactLuAsks", "\xC2\xDE\xC4\xE3", {}, "luo,ni,", 0},
+        ListCase {"LatinLetterDoesNotShiftTheRest", "a\xC4\xE3\xBA\xC3", {}, ",ni,hao,", 0},
+        ListCase {"BlankBetweenCharacters", "\xC4\xE3 \xBA\xC3", {}, "ni,,hao,", 0},
+        ListCase {"OddByteCountTrailingLead", "\xC4\xE3\xBA", {}, "ni,,", 0},
+        ListCase {"FourByteCharacter", "\x95\x32\x82\x36\xC4\xE3", {}, "he,ni,", 0},
+        ListCase {"MalformedByteIsAUnitOfItsOwn", "\xFF\xC4\xE3", {}, ",ni,", 0},
+        ListCase {"ThreeLuReadingsThreeQuestions",
+                  "\xC2\xB3\xC2\xB7\xC2\xB3",
+                  {false, true, false},
+                  "lv,lu,lv,",
+                  3}),
+    testing::CaseName {});
 
 TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
 {
@@ -65,7 +71,8 @@ TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
     BuildPinyinList("\xC2\xB3", provider, question);
     ASSERT_EQ(question.asked.size(), 1U);
     EXPECT_EQ(question.asked[0].first, "\xB6\xD4\xC4\xE3\xCB\xB5\xBB\xB0\xC4\xD8");
-    EXPECT_TRUE(question.asked[0].second.starts_with("\xBC\xEC\xB2\xE2\xB5\xBD\xB4\xE6\xD4\xDA\xA1\xB0lu\xA1\xB1\r\n"));
+    EXPECT_TRUE(question.asked[0].second.starts_with(
+        "\xBC\xEC\xB2\xE2\xB5\xBD\xB4\xE6\xD4\xDA\xA1\xB0lu\xA1\xB1\r\n"));
     EXPECT_TRUE(question.asked[0].second.ends_with("\xA3\xA8lv\xA3\xA9"));
 }
 
@@ -74,7 +81,7 @@ TEST(BuildPinyinList, AsksTheProviderOneCharacterAtATimeWithBothOptionsOff)
     const ScriptedProvider provider = lyricsProvider();
     ScriptedLuQuestion question;
     EXPECT_EQ(BuildPinyinList("\xC4\xE3x", provider, question), "ni,,");
-    const std::vector<std::string> expected{"count \xC4\xE3", "get \xC4\xE3 1 1", "count x"};
+    const std::vector<std::string> expected {"count \xC4\xE3", "get \xC4\xE3 1 1", "count x"};
     EXPECT_EQ(provider.calls, expected);
 }
 
@@ -99,10 +106,10 @@ protected:
 TEST_F(FetchLyricsPinyinTest, ReplacesThePinyinBoxThenConverts)
 {
     FetchLyricsPinyin(boxes, provider, question, table);
-    const std::vector<std::string> expected{
-        "set 编辑框2 \"\"", "read 编辑框1", "append 编辑框2",
-        "set 编辑框6 \"\"", "set 编辑框3 \"\"", "set 编辑框4 \"\"", "read 编辑框2",
-        "append 编辑框5", "append 编辑框3", "append 编辑框4", "append 编辑框6"};
+    const std::vector<std::string> expected {
+        "set 编辑框2 \"\"", "read 编辑框1",     "append 编辑框2", "set 编辑框6 \"\"",
+        "set 编辑框3 \"\"", "set 编辑框4 \"\"", "read 编辑框2",   "append 编辑框5",
+        "append 编辑框3",   "append 编辑框4",   "append 编辑框6"};
     EXPECT_EQ(boxes.log, expected);
     EXPECT_EQ(boxes[box::Pinyin], "ni,hao,");
     EXPECT_EQ(boxes[box::Decomposition], "n,i,h,ao,");

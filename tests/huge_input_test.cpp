@@ -21,7 +21,7 @@ using testing::FakeBoxes;
 using testing::ScriptedLuQuestion;
 using testing::ScriptedProvider;
 
-constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+constexpr std::size_t kMegabyte = std::size_t {1} << 20;
 
 std::string repeated(const std::string& block, std::size_t times)
 {
@@ -48,15 +48,16 @@ protected:
 // outside GBK and empty pieces: a block ending with "," converts the same wherever it stands.
 TEST_F(HugeInputTest, MegabyteOfPinyinConvertsLikeItsBlocks)
 {
-    const std::string block = "zhi,chuang,shun,jue,xu,yun,ni,hao,ai,Ba, ba,\xC4\xE3,\x95\x32\x82\x36u,,lu,";
+    const std::string block
+        = "zhi,chuang,shun,jue,xu,yun,ni,hao,ai,Ba, ba,\xC4\xE3,\x95\x32\x82\x36u,,lu,";
     const std::size_t times = kMegabyte / block.size() + 1;
     const std::string pinyin = repeated(block, times);
     ASSERT_GE(pinyin.size(), kMegabyte);
 
     const RomajiTexts texts = ConvertPinyinText(pinyin, table);
     const RomajiTexts expected = repeated(ConvertPinyinText(block, table), times);
-    EXPECT_TRUE(texts == expected) << "final text of " << texts.final.size() << " bytes, expected "
-                                   << expected.final.size();
+    EXPECT_TRUE(texts == expected)
+        << "final text of " << texts.final.size() << " bytes, expected " << expected.final.size();
     EXPECT_TRUE(texts.final.starts_with("zi[dz i]\r\n"));
     EXPECT_TRUE(texts.final.ends_with("\r\nru[4' M]\r\n"));
 }
@@ -65,19 +66,23 @@ TEST_F(HugeInputTest, MegabyteOfLyricsGivesOneEntryPerCharacterAndConverts)
 {
     // 你 好 鲁, a Latin letter, a blank, an emoji.
     ScriptedProvider provider;
-    provider.readings = {{"\xC4\xE3", "n\xA8\xAB"}, {"\xBA\xC3", "h\xA8\xA3o"}, {"\xC2\xB3", "l\xA8\xB3"}};
-    const std::string block = "\xC4\xE3\xBA\xC3\xC2\xB3" "a \x94\x39\xFC\x36";
+    provider.readings
+        = {{"\xC4\xE3", "n\xA8\xAB"}, {"\xBA\xC3", "h\xA8\xA3o"}, {"\xC2\xB3", "l\xA8\xB3"}};
+    const std::string block = "\xC4\xE3\xBA\xC3\xC2\xB3"
+                              "a \x94\x39\xFC\x36";
     const std::size_t times = kMegabyte / block.size() + 1;
 
     FakeBoxes boxes;
-    boxes.texts = {{std::string(box::Lyrics), repeated(block, times)}, {std::string(box::History), "H"}};
+    boxes.texts
+        = {{std::string(box::Lyrics), repeated(block, times)}, {std::string(box::History), "H"}};
     ScriptedLuQuestion question;
     question.answers = {false};
     FetchLyricsPinyin(boxes, provider, question, table);
 
     // The first lu was answered No, every later one Yes.
     const std::string list = "ni,hao,lv,,,," + repeated("ni,hao,lu,,,,", times - 1);
-    EXPECT_TRUE(boxes[box::Pinyin] == list) << "pinyin box of " << boxes[box::Pinyin].size() << " bytes";
+    EXPECT_TRUE(boxes[box::Pinyin] == list)
+        << "pinyin box of " << boxes[box::Pinyin].size() << " bytes";
     EXPECT_EQ(question.asked.size(), times);
     EXPECT_EQ(boxes[box::Lyrics].size(), block.size() * times);
     const RomajiTexts texts = ConvertPinyinText(list, table);

@@ -33,13 +33,13 @@ constexpr QRgb kGreen = qRgb(0, 255, 0);
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kSilver = qRgb(192, 192, 192);
 
-const QStringList kResultBoxes { "编辑框3", "编辑框4", "编辑框6", "编辑框5" };
+const QStringList kResultBoxes {"编辑框3", "编辑框4", "编辑框6", "编辑框5"};
 
 // Anti-aliased text in colour c on black only has pixels k * c for some 0 <= k <= 1.
 bool isShadeOf(QRgb pixel, QRgb colour)
 {
-    const int p[3] = { qRed(pixel), qGreen(pixel), qBlue(pixel) };
-    const int c[3] = { qRed(colour), qGreen(colour), qBlue(colour) };
+    const int p[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    const int c[3] = {qRed(colour), qGreen(colour), qBlue(colour)};
     for (int i = 0; i < 3; ++i) {
         if (p[i] > c[i])
             return false;
@@ -63,7 +63,7 @@ Colours countColours(const QImage& image, const QRect& rect, QRgb colour)
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
             counted.brightest
-                = std::max({ counted.brightest, qRed(pixel), qGreen(pixel), qBlue(pixel) });
+                = std::max({counted.brightest, qRed(pixel), qGreen(pixel), qBlue(pixel)});
             counted.foreign += isShadeOf(pixel, colour) ? 0 : 1;
         }
     }
@@ -183,7 +183,7 @@ private slots:
                      .pixmap(icon.size())
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
-            icon.convertToFormat(QImage::Format_RGB32));
+                 icon.convertToFormat(QImage::Format_RGB32));
     }
 
     void windowHasAFixedSizeAtItsPlace()
@@ -222,17 +222,17 @@ private slots:
         if (isBox) {
             // A visible border around a black inside, also for the read-only boxes.
             QCOMPARE(QColor(image.pixel(0, image.height() / 2)), QColor(128, 128, 128));
-            QCOMPARE(
-                QColor(image.pixel(image.width() / 2, image.height() - 1)), QColor(128, 128, 128));
+            QCOMPARE(QColor(image.pixel(image.width() / 2, image.height() - 1)),
+                     QColor(128, 128, 128));
             text = image.rect().adjusted(1, 1, -1, -1);
             if (auto* box = qobject_cast<QPlainTextEdit*>(widget);
                 box != nullptr && box->verticalScrollBar()->isVisible())
                 text.setRight(box->viewport()->geometry().right());
         }
         const Colours counted = countColours(image, text, colour);
-        QVERIFY2(
-            counted.brightest >= 9 * std::max({ qRed(colour), qGreen(colour), qBlue(colour) }) / 10,
-            "the text shows in its colour");
+        QVERIFY2(counted.brightest
+                     >= 9 * std::max({qRed(colour), qGreen(colour), qBlue(colour)}) / 10,
+                 "the text shows in its colour");
         QCOMPARE(counted.foreign, 0);
     }
 
@@ -259,7 +259,7 @@ private slots:
 
     void labelsFitAtNinePointsInAChineseFace()
     {
-        for (const QString name : { "标签1", "标签2" }) {
+        for (const QString name : {"标签1", "标签2"}) {
             auto* label = control<QLabel>(name);
             QCOMPARE(label->font().pointSize(), 9);
             const QFontMetrics metrics = label->fontMetrics();
@@ -272,20 +272,20 @@ private slots:
     void tabVisitsLyricsPinyinThenResults()
     {
         QCOMPARE(QApplication::focusWidget(), lyricsBox());
-        QStringList visited { QApplication::focusWidget()->objectName() };
+        QStringList visited {QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited,
-            QStringList(
-                { "编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框6", "编辑框5", "编辑框1" }));
+                 QStringList({"编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框6", "编辑框5",
+                              "编辑框1"}));
     }
 
     void boxesHaveAccessibleNames()
     {
         for (const QString name :
-            { "编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5", "编辑框6" })
+             {"编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5", "编辑框6"})
             QVERIFY2(!control<QWidget>(name)->accessibleName().isEmpty(), qPrintable(name));
     }
 
@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(pinyinBox()->text(), "ni,hao,he,");
         QCOMPARE(boxText("编辑框3"), "n,i,h,ao,h,e,");
         QCOMPARE(boxText("编辑框6"),
-            "ni[J i]\nha[h a o]←------此读音需改变\nha[h a N\\]←------此读音需改变\n");
+                 "ni[J i]\nha[h a o]←------此读音需改变\nha[h a N\\]←------此读音需改变\n");
         QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\nhe\n");
     }
 
@@ -354,7 +354,7 @@ private slots:
         QTest::keyClick(lyricsBox(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(lyricsBox(), Qt::Key_Backspace);
         QCOMPARE(lyricsBox()->text(), "");
-        for (const QString name : { "编辑框2", "编辑框3", "编辑框4", "编辑框6" })
+        for (const QString name : {"编辑框2", "编辑框3", "编辑框4", "编辑框6"})
             QCOMPARE(boxText(name), "");
         QCOMPARE(boxText("编辑框5"), history);
     }
@@ -375,7 +375,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), box);
         QTest::keyClicks(box, "x ");
         typeText(box, "鲁");
-        for (const Qt::Key key : { Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return })
+        for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return})
             QTest::keyClick(box, key);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->toPlainText(), before);
@@ -385,7 +385,7 @@ private slots:
         QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(3, 6));
         // QTest::mouseMove() moves with no button held: send the drag itself.
         QMouseEvent drag(QEvent::MouseMove, QPointF(30, 6), viewport->mapToGlobal(QPointF(30, 6)),
-            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &drag);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(30, 6));
         QVERIFY(box->textCursor().hasSelection());
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(seen.title, "对你说话呢");
         QCOMPARE(seen.text, "检测到存在“lu”\n请确认发音：\n是：读“鲁”（lu）\n否：读“绿”（lv）");
         seen.buttons.sort();
-        QCOMPARE(seen.buttons, QStringList({ "否(&N)", "是(&Y)" }));
+        QCOMPARE(seen.buttons, QStringList({"否(&N)", "是(&Y)"}));
         QCOMPARE(pinyinBox()->text(), pinyin);
         QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
     }
@@ -503,7 +503,7 @@ private slots:
 
     void ownWritesRaiseNoUserEdit()
     {
-        for (const QString name : { "编辑框1", "编辑框2" }) {
+        for (const QString name : {"编辑框1", "编辑框2"}) {
             auto* box = m_window->findChild<QLineEdit*>(name);
             QSignalSpy edited(box, &QLineEdit::textEdited);
             const std::string boxName = name.toStdString();

@@ -51,8 +51,7 @@ public:
             closedAfterMs = m_sinceShown.elapsed();
             shownPicture = widget->grab().toImage();
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }
@@ -86,7 +85,7 @@ private slots:
         const QImage picture(":/splash.png");
         QCOMPARE(picture.size(), QSize(358, 268));
         QCOMPARE(splash.shownPicture.convertToFormat(QImage::Format_RGB32),
-            picture.convertToFormat(QImage::Format_RGB32));
+                 picture.convertToFormat(QImage::Format_RGB32));
         QVERIFY(splash.flags.testFlag(Qt::FramelessWindowHint));
         QVERIFY(!splash.modal);
         QVERIFY(!splash.hasParent);

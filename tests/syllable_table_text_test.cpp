@@ -67,7 +67,7 @@ struct RowCase {
     friend void PrintTo(const RowCase& c, std::ostream* os) { *os << c.text; }
 };
 
-class SyllableTableTextRowTest : public ::testing::TestWithParam<RowCase> {};
+class SyllableTableTextRowTest : public ::testing::TestWithParam<RowCase> { };
 
 TEST_P(SyllableTableTextRowTest, RowStandsExactly)
 {
@@ -76,16 +76,14 @@ TEST_P(SyllableTableTextRowTest, RowStandsExactly)
     EXPECT_EQ(rows[GetParam().row - 1], GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(QuotedRows, SyllableTableTextRowTest, ::testing::Values(
-    RowCase{1, "a=a=a[a]"},
-    RowCase{2, "ai=a i=a[a i]" + kMarker},
-    RowCase{154, "keng=ke n=ke[ ke N\\]" + kMarker},
-    RowCase{185, "lu=ru=ru[4' M]"},
-    RowCase{187, "lv=ri yu=ri[4' i]+yu[jM]"},
-    RowCase{191, "lu=ru=ru[4' M]"},
-    RowCase{384, "zhan=cha n=cha[tSa ]+n[N\\]"},
-    RowCase{395, "zhua=ju wa=ju[dZ M]+wa[wa]"},
-    RowCase{409, "zuo=zu o=zu[dz M o]" + kMarker}));
+INSTANTIATE_TEST_SUITE_P(
+    QuotedRows, SyllableTableTextRowTest,
+    ::testing::Values(RowCase {1, "a=a=a[a]"}, RowCase {2, "ai=a i=a[a i]" + kMarker},
+                      RowCase {154, "keng=ke n=ke[ ke N\\]" + kMarker},
+                      RowCase {185, "lu=ru=ru[4' M]"}, RowCase {187, "lv=ri yu=ri[4' i]+yu[jM]"},
+                      RowCase {191, "lu=ru=ru[4' M]"}, RowCase {384, "zhan=cha n=cha[tSa ]+n[N\\]"},
+                      RowCase {395, "zhua=ju wa=ju[dZ M]+wa[wa]"},
+                      RowCase {409, "zuo=zu o=zu[dz M o]" + kMarker}));
 
 TEST(SyllableTableText, OnlyLvSpellsUmlautWithV)
 {
@@ -93,7 +91,8 @@ TEST(SyllableTableText, OnlyLvSpellsUmlautWithV)
     for (const std::string_view row : CutText(SyllableTableText, "\r\n")) {
         const std::string_view pinyin = CutText(row, "=").front();
         withV += std::count(pinyin.begin(), pinyin.end(), 'v') > 0 ? 1U : 0U;
-        EXPECT_FALSE(pinyin.starts_with("jv") || pinyin.starts_with("qv") || pinyin.starts_with("xv"));
+        EXPECT_FALSE(pinyin.starts_with("jv") || pinyin.starts_with("qv")
+                     || pinyin.starts_with("xv"));
     }
     EXPECT_EQ(withV, 1U);
 }

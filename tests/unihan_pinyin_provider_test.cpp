@@ -26,7 +26,7 @@ struct ItemsCase {
     friend void PrintTo(const ItemsCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class UnihanPinyinProviderItems : public ::testing::TestWithParam<ItemsCase> {};
+class UnihanPinyinProviderItems : public ::testing::TestWithParam<ItemsCase> { };
 
 TEST_P(UnihanPinyinProviderItems, CountsAndReadsTheCharactersThatHaveReadings)
 {
@@ -34,24 +34,30 @@ TEST_P(UnihanPinyinProviderItems, CountsAndReadsTheCharactersThatHaveReadings)
     const ItemsCase& c = GetParam();
     ASSERT_EQ(provider.CountPinyinItems(c.text), static_cast<int>(c.readings.size()));
     for (std::size_t i = 0; i < c.readings.size(); ++i)
-        EXPECT_EQ(provider.GetPinyinReading(c.text, static_cast<int>(i) + 1, 1), c.readings[i]) << i;
+        EXPECT_EQ(provider.GetPinyinReading(c.text, static_cast<int>(i) + 1, 1), c.readings[i])
+            << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnihanPinyinProviderItems, ::testing::Values(
-    ItemsCase{"Empty", "", {}},
-    ItemsCase{"OneCharacter", kNi, {kNiReading}},
-    ItemsCase{"FourByteCharacter", kHe, {kHeReading}},
-    ItemsCase{"InTextOrder", kNi + kHe + kHao, {kNiReading, kHeReading, kHaoReading}},
-    ItemsCase{"LettersBlanksAndPunctuationAreNoItems",
-              "a " + kNi + "\xA3\xAC" "1" + kHao + "\xA4\xA2.", {kNiReading, kHaoReading}},
-    // A lone half-width letter must not make the provider pair bytes across characters.
-    ItemsCase{"OddByteBeforeCharacters", "x" + kNi + kHao, {kNiReading, kHaoReading}},
-    ItemsCase{"MalformedBytesAreSkipped", "\xFF" + kNi + "\x81", {kNiReading}},
-    ItemsCase{"TruncatedFourByteCharacter", kHe.substr(0, 3), {}},
-    ItemsCase{"InvalidTrailByte", "\xC4\x7F", {}},
-    ItemsCase{"UserDefinedArea", "\xAA\xA1\xFE\xFE", {}},
-    ItemsCase{"NulByte", std::string(1, '\0') + kNi, {kNiReading}}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Texts, UnihanPinyinProviderItems,
+    ::testing::Values(
+        ItemsCase {"Empty", "", {}}, ItemsCase {"OneCharacter", kNi, {kNiReading}},
+        ItemsCase {"FourByteCharacter", kHe, {kHeReading}},
+        ItemsCase {"InTextOrder", kNi + kHe + kHao, {kNiReading, kHeReading, kHaoReading}},
+        ItemsCase {"LettersBlanksAndPunctuationAreNoItems",
+                   "a " + kNi
+                       + "\xA3\xAC"
+                         "1"
+                       + kHao + "\xA4\xA2.",
+                   {kNiReading, kHaoReading}},
+        // A lone half-width letter must not make the provider pair bytes across characters.
+        ItemsCase {"OddByteBeforeCharacters", "x" + kNi + kHao, {kNiReading, kHaoReading}},
+        ItemsCase {"MalformedBytesAreSkipped", "\xFF" + kNi + "\x81", {kNiReading}},
+        ItemsCase {"TruncatedFourByteCharacter", kHe.substr(0, 3), {}},
+        ItemsCase {"InvalidTrailByte", "\xC4\x7F", {}},
+        ItemsCase {"UserDefinedArea", "\xAA\xA1\xFE\xFE", {}},
+        ItemsCase {"NulByte", std::string(1, '\0') + kNi, {kNiReading}}),
+    testing::CaseName {});
 
 TEST(UnihanPinyinProvider, ItemsOutsideTheCountReadEmpty)
 {

@@ -15,8 +15,8 @@
 namespace tavenor {
 namespace {
 
-using testing::EncodeIdeographCodePoints;
 using testing::EncodedCharacter;
+using testing::EncodeIdeographCodePoints;
 
 bool isLowercaseAscii(std::string_view text)
 {
@@ -92,17 +92,20 @@ TEST(UnihanReadings, AllButTwentyTwoGbkIdeographsHaveAPlainReading)
         if (!isGbkIdeograph(c))
             continue;
         ++ideographs;
-        const std::string_view reading = FindUnihanReading(std::string_view(allTwoByte).substr(static_cast<std::size_t>(i) * 2, 2));
+        const std::string_view reading = FindUnihanReading(
+            std::string_view(allTwoByte).substr(static_cast<std::size_t>(i) * 2, 2));
         if (reading.empty())
             withoutReading += c;
         else
-            EXPECT_TRUE(isLowercaseAscii(ToPlainPinyin(reading))) << std::hex << static_cast<unsigned>(c);
+            EXPECT_TRUE(isLowercaseAscii(ToPlainPinyin(reading)))
+                << std::hex << static_cast<unsigned>(c);
     }
     EXPECT_EQ(ideographs, 20924U);
     // Rare characters that Unihan gives no Mandarin reading, and the compatibility block's
     // unified ideographs, which have none either.
-    EXPECT_EQ(QString::fromUcs4(withoutReading.data(), static_cast<qsizetype>(withoutReading.size())),
-              QStringLiteral("兙兡嗧桛烪瓧瓰瓱瓼甅﨎﨏﨑﨓﨔﨟﨡﨣﨤﨧﨨﨩"));
+    EXPECT_EQ(
+        QString::fromUcs4(withoutReading.data(), static_cast<qsizetype>(withoutReading.size())),
+        QStringLiteral("兙兡嗧桛烪瓧瓰瓱瓼甅﨎﨏﨑﨓﨔﨟﨡﨣﨤﨧﨨﨩"));
 }
 
 struct ReadingCase {
@@ -112,33 +115,38 @@ struct ReadingCase {
     friend void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class UnihanReadingOf : public ::testing::TestWithParam<ReadingCase> {};
+class UnihanReadingOf : public ::testing::TestWithParam<ReadingCase> { };
 
 TEST_P(UnihanReadingOf, Character)
 {
     EXPECT_EQ(FromGb18030(FindUnihanReading(ToGb18030(GetParam().character))), GetParam().reading);
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, UnihanReadingOf, ::testing::Values(
-    ReadingCase{"Common", QStringLiteral("你"), QStringLiteral("nǐ")},
-    ReadingCase{"Lu", QStringLiteral("鲁"), QStringLiteral("lǔ")},
-    ReadingCase{"Lv", QStringLiteral("绿"), QStringLiteral("lǜ")},
-    ReadingCase{"FirstOfTwoValuesIsTheSimplifiedOne", QStringLiteral("万"), QStringLiteral("wàn")},
-    ReadingCase{"CorrectedZhu", QStringLiteral("著"), QStringLiteral("zhù")},
-    ReadingCase{"CorrectedShui", QStringLiteral("谁"), QStringLiteral("shuí")},
-    ReadingCase{"Zero", QStringLiteral("〇"), QStringLiteral("líng")},
-    ReadingCase{"CompatibilityTakesItsEquivalent", QString(QChar(0xF92C)), QStringLiteral("láng")},
-    ReadingCase{"SupplementaryCompatibility", QString::fromUcs4(U"\U0002F835", 1), QStringLiteral("huī")},
-    ReadingCase{"ExtensionAFourBytes", QStringLiteral("㐀"), QStringLiteral("qiū")},
-    ReadingCase{"ExtensionATwoBytes", QStringLiteral("㑳"), QStringLiteral("zhòu")},
-    ReadingCase{"ExtensionB", QString::fromUcs4(U"\U00020000", 1), QStringLiteral("hē")},
-    ReadingCase{"SyllabicM", QStringLiteral("呣"), QStringLiteral("ḿ")},
-    ReadingCase{"FullWidthComma", QStringLiteral("，"), QString()},
-    ReadingCase{"Kana", QStringLiteral("あ"), QString()},
-    ReadingCase{"IterationMark", QStringLiteral("々"), QString()},
-    ReadingCase{"IdeographicSpace", QStringLiteral("　"), QString()},
-    ReadingCase{"NoReadingInUnihan", QStringLiteral("兙"), QString()}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Characters, UnihanReadingOf,
+    ::testing::Values(
+        ReadingCase {"Common", QStringLiteral("你"), QStringLiteral("nǐ")},
+        ReadingCase {"Lu", QStringLiteral("鲁"), QStringLiteral("lǔ")},
+        ReadingCase {"Lv", QStringLiteral("绿"), QStringLiteral("lǜ")},
+        ReadingCase {"FirstOfTwoValuesIsTheSimplifiedOne", QStringLiteral("万"),
+                     QStringLiteral("wàn")},
+        ReadingCase {"CorrectedZhu", QStringLiteral("著"), QStringLiteral("zhù")},
+        ReadingCase {"CorrectedShui", QStringLiteral("谁"), QStringLiteral("shuí")},
+        ReadingCase {"Zero", QStringLiteral("〇"), QStringLiteral("líng")},
+        ReadingCase {"CompatibilityTakesItsEquivalent", QString(QChar(0xF92C)),
+                     QStringLiteral("láng")},
+        ReadingCase {"SupplementaryCompatibility", QString::fromUcs4(U"\U0002F835", 1),
+                     QStringLiteral("huī")},
+        ReadingCase {"ExtensionAFourBytes", QStringLiteral("㐀"), QStringLiteral("qiū")},
+        ReadingCase {"ExtensionATwoBytes", QStringLiteral("㑳"), QStringLiteral("zhòu")},
+        ReadingCase {"ExtensionB", QString::fromUcs4(U"\U00020000", 1), QStringLiteral("hē")},
+        ReadingCase {"SyllabicM", QStringLiteral("呣"), QStringLiteral("ḿ")},
+        ReadingCase {"FullWidthComma", QStringLiteral("，"), QString()},
+        ReadingCase {"Kana", QStringLiteral("あ"), QString()},
+        ReadingCase {"IterationMark", QStringLiteral("々"), QString()},
+        ReadingCase {"IdeographicSpace", QStringLiteral("　"), QString()},
+        ReadingCase {"NoReadingInUnihan", QStringLiteral("兙"), QString()}),
+    testing::CaseName {});
 
 } // namespace
 } // namespace tavenor

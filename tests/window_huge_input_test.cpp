@@ -22,7 +22,7 @@
 namespace tavenor {
 namespace {
 
-constexpr qsizetype kMegabyte = qsizetype{1} << 20;
+constexpr qsizetype kMegabyte = qsizetype {1} << 20;
 
 // The huge lyrics hold no "lu": its question would wait for a user.
 class NoQuestionExpected final : public LuQuestion {
@@ -96,8 +96,10 @@ private slots:
         QTest::addColumn<int>("wrap");
         QTest::newRow("decomposition") << "编辑框3" << int(QTextOption::WrapAnywhere);
         QTest::newRow("history") << "编辑框5" << int(QTextOption::WrapAnywhere);
-        QTest::newRow("romaji breaks at blanks") << "编辑框4" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        QTest::newRow("final breaks at blanks") << "编辑框6" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("romaji breaks at blanks")
+            << "编辑框4" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("final breaks at blanks")
+            << "编辑框6" << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     void boxesOfLongWordsBreakAnywhere()

@@ -17,9 +17,11 @@ namespace tavenor::testing {
 inline ScriptedProvider windowProvider()
 {
     ScriptedProvider provider;
-    provider.readings
-        = { { "\xC4\xE3", "n\xA8\xAB" }, { "\xBA\xC3", "h\xA8\xA3o" }, { "\xC2\xB3", "l\xA8\xB3" },
-              { "\xC2\xCC", "l\xA8\xB8" }, { "\x95\x32\x82\x36", "h\xA8\xA5" } };
+    provider.readings = {{"\xC4\xE3", "n\xA8\xAB"},
+                         {"\xBA\xC3", "h\xA8\xA3o"},
+                         {"\xC2\xB3", "l\xA8\xB3"},
+                         {"\xC2\xCC", "l\xA8\xB8"},
+                         {"\x95\x32\x82\x36", "h\xA8\xA5"}};
     return provider;
 }
 
@@ -28,8 +30,8 @@ inline void typeText(QWidget* widget, const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text.at(i).isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(
-            QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length),
+                            Qt::NoModifier);
         i += length - 1;
     }
 }
@@ -44,8 +46,8 @@ struct AnsweredBox {
 
 // Answers the next modal message box from inside its event loop: by a button, or by `key`
 // (Escape), or by closing it when neither is given.
-inline void answerNextMessageBox(
-    AnsweredBox& seen, QMessageBox::StandardButton button, Qt::Key key = Qt::Key_unknown)
+inline void answerNextMessageBox(AnsweredBox& seen, QMessageBox::StandardButton button,
+                                 Qt::Key key = Qt::Key_unknown)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, button, key] {
@@ -54,7 +56,7 @@ inline void answerNextMessageBox(
             return;
         poll->stop();
         poll->deleteLater();
-        seen = { true, box->windowTitle(), box->text(), {} };
+        seen = {true, box->windowTitle(), box->text(), {}};
         for (const QAbstractButton* shown : box->buttons())
             seen.buttons << shown->text();
         if (button != QMessageBox::NoButton)

@@ -25,7 +25,7 @@ QImage boxDownsample(const QImage& image, int factor)
             }
             // Rounded to nearest, so a flat area keeps its exact colour.
             out[x] = qRgba((red + count / 2) / count, (green + count / 2) / count,
-                (blue + count / 2) / count, (alpha + count / 2) / count);
+                           (blue + count / 2) / count, (alpha + count / 2) / count);
         }
     }
     return result;

@@ -29,8 +29,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return report(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-            && file.write(bytes) == bytes.size() && file.flush(),
-        path);
+                      && file.write(bytes) == bytes.size() && file.flush(),
+                  path);
 }
 
 bool save(const QImage& image, const QString& path)
@@ -50,14 +50,14 @@ int main(int argc, char** argv)
 
     // 24 bits per pixel, no alpha channel: that is what the splash and the icon are.
     bool ok = save(drawSplashPicture().convertToFormat(QImage::Format_RGB888),
-        root.filePath("resources/splash.png"));
+                   root.filePath("resources/splash.png"));
     ok = save(drawIconPicture(kIconSize).convertToFormat(QImage::Format_RGB888),
-             root.filePath("resources/icon.png"))
+              root.filePath("resources/icon.png"))
         && ok;
 
     for (const int side : kThemeIconSides)
         ok = save(drawSquareIcon(side),
-                 root.filePath(QStringLiteral("packaging/icons/%1x%1.png").arg(side)))
+                  root.filePath(QStringLiteral("packaging/icons/%1x%1.png").arg(side)))
             && ok;
 
     QList<QImage> windowsIcons;

@@ -23,29 +23,23 @@ struct Vec3 {
     double x, y, z;
 };
 
-Vec3 operator-(Vec3 a, Vec3 b)
-{
-    return { a.x - b.x, a.y - b.y, a.z - b.z };
-}
-double dot(Vec3 a, Vec3 b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
+Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Vec3 cross(Vec3 a, Vec3 b)
 {
-    return { a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x };
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 Vec3 normalized(Vec3 v)
 {
     const double length = std::sqrt(dot(v, v));
-    return { v.x / length, v.y / length, v.z / length };
+    return {v.x / length, v.y / length, v.z / length};
 }
 
 // A saddle with a gentle ripple: curved both ways, so the grid bends in every direction.
 Vec3 surfacePoint(double u, double v)
 {
     const double height = 0.38 * (u * u - v * v) + 0.06 * std::sin(3.0 * (u + v));
-    return { u, v, height };
+    return {u, v, height};
 }
 
 // Looks down on the surface from the front, turned a little to the side.
@@ -62,25 +56,19 @@ struct Camera {
         const double depth = y * std::cos(elevation) - point.z * std::sin(elevation);
         const double up = y * std::sin(elevation) + point.z * std::cos(elevation);
         const double perspective = distance / (distance + depth);
-        return { x * perspective, -up * perspective, depth };
+        return {x * perspective, -up * perspective, depth};
     }
 
     Vec3 viewDirection() const
     {
-        return { std::sin(yaw) * std::cos(elevation), std::cos(yaw) * std::cos(elevation),
-            -std::sin(elevation) };
+        return {std::sin(yaw) * std::cos(elevation), std::cos(yaw) * std::cos(elevation),
+                -std::sin(elevation)};
     }
 };
 
-double parameter(int step)
-{
-    return -1.0 + 2.0 * step / kSteps;
-}
+double parameter(int step) { return -1.0 + 2.0 * step / kSteps; }
 
-int grey(double level)
-{
-    return std::clamp(static_cast<int>(std::lround(level)), 0, 255);
-}
+int grey(double level) { return std::clamp(static_cast<int>(std::lround(level)), 0, 255); }
 
 // The surface seen through the camera, its grid points projected once and fitted into a canvas.
 class ProjectedSurface {
@@ -103,9 +91,9 @@ public:
             = std::minmax_element(m_points.begin(), m_points.end(), by(&Vec3::z));
         const double margin = 0.06;
         m_scale = std::min(canvas.width() * (1 - 2 * margin) / (right->x - left->x),
-            canvas.height() * (1 - 2 * margin) / (bottom->y - top->y));
+                           canvas.height() * (1 - 2 * margin) / (bottom->y - top->y));
         m_offset = QPointF(canvas.width() / 2 - m_scale * (left->x + right->x) / 2,
-            canvas.height() / 2 - m_scale * (top->y + bottom->y) / 2);
+                           canvas.height() / 2 - m_scale * (top->y + bottom->y) / 2);
         m_nearestDepth = nearest->z;
         m_farthestDepth = farthest->z;
     }
@@ -113,7 +101,7 @@ public:
     QPointF at(int i, int j) const
     {
         const Vec3& point = m_points[static_cast<std::size_t>(i * (kSteps + 1) + j)];
-        return { m_offset.x() + m_scale * point.x, m_offset.y() + m_scale * point.y };
+        return {m_offset.x() + m_scale * point.x, m_offset.y() + m_scale * point.y};
     }
 
     double depthAt(int i, int j) const
@@ -147,9 +135,9 @@ std::vector<Cell> cellsFarToNear(const ProjectedSurface& surface)
     std::vector<Cell> cells;
     for (int i = 0; i < kSteps; i += kCellSteps)
         for (int j = 0; j < kSteps; j += kCellSteps)
-            cells.push_back({ i, j, surface.depthAt(i + kCellSteps / 2, j + kCellSteps / 2) });
-    std::stable_sort(
-        cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.depth > b.depth; });
+            cells.push_back({i, j, surface.depthAt(i + kCellSteps / 2, j + kCellSteps / 2)});
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const Cell& a, const Cell& b) { return a.depth > b.depth; });
     return cells;
 }
 
@@ -157,25 +145,25 @@ std::vector<Cell> cellsFarToNear(const ProjectedSurface& surface)
 // nearer parts a little brighter.
 QColor facetShade(const Camera& camera, int i, int j, double nearness)
 {
-    static const Vec3 light = normalized({ -0.8, -0.3, 0.5 });
+    static const Vec3 light = normalized({-0.8, -0.3, 0.5});
     const double u = parameter(i) + 1.0 / kSteps;
     const double v = parameter(j) + 1.0 / kSteps;
     const double d = 1e-4;
     Vec3 normal = normalized(cross(surfacePoint(u + d, v) - surfacePoint(u - d, v),
-        surfacePoint(u, v + d) - surfacePoint(u, v - d)));
+                                   surfacePoint(u, v + d) - surfacePoint(u, v - d)));
     const bool underside = dot(normal, camera.viewDirection()) > 0;
     if (underside)
-        normal = { -normal.x, -normal.y, -normal.z };
+        normal = {-normal.x, -normal.y, -normal.z};
     const double diffuse = std::max(0.0, dot(normal, light));
     const int level
         = grey((underside ? 10 : 14) + (underside ? 40 : 110) * diffuse * diffuse + 20 * nearness);
-    return { level, level, level };
+    return {level, level, level};
 }
 
 void paintBackground(QPainter& painter, QSizeF size)
 {
     QRadialGradient glow(QPointF(size.width() * 0.45, size.height() * 0.35),
-        std::max(size.width(), size.height()) * 0.8);
+                         std::max(size.width(), size.height()) * 0.8);
     glow.setColorAt(0.0, QColor(58, 58, 58));
     glow.setColorAt(0.55, QColor(24, 24, 24));
     glow.setColorAt(1.0, QColor(6, 6, 6));
@@ -184,7 +172,7 @@ void paintBackground(QPainter& painter, QSizeF size)
 
 // One grid cell: its facets, then its four edges as grid lines.
 void paintCell(QPainter& painter, const Camera& camera, const ProjectedSurface& surface,
-    const Cell& cell, double lineWidth)
+               const Cell& cell, double lineWidth)
 {
     const double nearness = surface.nearness(cell.depth);
     // Without anti-aliasing neighbouring facets meet with no seam; the supersampling smooths
@@ -194,8 +182,8 @@ void paintCell(QPainter& painter, const Camera& camera, const ProjectedSurface& 
     for (int i = cell.firstI; i < cell.firstI + kCellSteps; ++i) {
         for (int j = cell.firstJ; j < cell.firstJ + kCellSteps; ++j) {
             painter.setBrush(facetShade(camera, i, j, nearness));
-            const QPointF corners[] = { surface.at(i, j), surface.at(i + 1, j),
-                surface.at(i + 1, j + 1), surface.at(i, j + 1) };
+            const QPointF corners[] = {surface.at(i, j), surface.at(i + 1, j),
+                                       surface.at(i + 1, j + 1), surface.at(i, j + 1)};
             painter.drawPolygon(corners, 4);
         }
     }

@@ -16,14 +16,14 @@ struct Colour {
 };
 
 constexpr Colour kSharedColours[] = {
-    { 'o', qRgb(28, 18, 40) }, // outline
-    { 'S', qRgb(255, 218, 184) }, // skin
-    { 'e', qRgb(44, 40, 96) }, // eyes
-    { 'w', qRgb(255, 255, 255) }, // glint in the eyes
-    { 'p', qRgb(255, 150, 160) }, // blush
-    { 'm', qRgb(190, 60, 80) }, // open, singing mouth
-    { 'L', qRgb(52, 40, 70) }, // legs
-    { 'B', qRgb(90, 70, 110) }, // shoes
+    {'o', qRgb(28, 18, 40)}, // outline
+    {'S', qRgb(255, 218, 184)}, // skin
+    {'e', qRgb(44, 40, 96)}, // eyes
+    {'w', qRgb(255, 255, 255)}, // glint in the eyes
+    {'p', qRgb(255, 150, 160)}, // blush
+    {'m', qRgb(190, 60, 80)}, // open, singing mouth
+    {'L', qRgb(52, 40, 70)}, // legs
+    {'B', qRgb(90, 70, 110)}, // shoes
 };
 
 struct Figure {
@@ -215,10 +215,7 @@ QColor colourOf(const Figure& figure, char key)
 
 } // namespace
 
-int figureCount()
-{
-    return static_cast<int>(std::size(kFigures));
-}
+int figureCount() { return static_cast<int>(std::size(kFigures)); }
 
 void drawFigure(QPainter& painter, int index, QPoint topLeft, int scale)
 {
@@ -229,7 +226,7 @@ void drawFigure(QPainter& painter, int index, QPoint topLeft, int scale)
             const char key = pixels[static_cast<std::size_t>(column)];
             if (key != '.')
                 painter.fillRect(topLeft.x() + column * scale, topLeft.y() + row * scale, scale,
-                    scale, colourOf(figure, key));
+                                 scale, colourOf(figure, key));
         }
     }
 }

@@ -87,15 +87,13 @@ constexpr Glyph kGlyphs[] = {
 
 const Glyph& glyphOf(char character)
 {
-    const auto found = std::find_if(std::begin(kGlyphs), std::end(kGlyphs),
-        [character](const Glyph& glyph) { return glyph.character == character; });
+    const auto found
+        = std::find_if(std::begin(kGlyphs), std::end(kGlyphs),
+                       [character](const Glyph& glyph) { return glyph.character == character; });
     return found != std::end(kGlyphs) ? *found : kGlyphs[0];
 }
 
-int glyphWidth(const Glyph& glyph)
-{
-    return static_cast<int>(glyph.rows[0].size());
-}
+int glyphWidth(const Glyph& glyph) { return static_cast<int>(glyph.rows[0].size()); }
 
 } // namespace
 
@@ -107,8 +105,8 @@ int pixelTextWidth(std::string_view text)
     return text.empty() ? 0 : width - 1;
 }
 
-void forEachPixelOfText(
-    std::string_view text, const std::function<void(int column, int row)>& paint)
+void forEachPixelOfText(std::string_view text,
+                        const std::function<void(int column, int row)>& paint)
 {
     int left = 0;
     for (const char character : text) {

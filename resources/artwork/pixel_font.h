@@ -14,7 +14,7 @@ int pixelTextWidth(std::string_view text);
 
 // Calls `paint(column, row)` for every lit font pixel of `text`, counted from its top-left.
 // Characters the font lacks are drawn as spaces.
-void forEachPixelOfText(
-    std::string_view text, const std::function<void(int column, int row)>& paint);
+void forEachPixelOfText(std::string_view text,
+                        const std::function<void(int column, int row)>& paint);
 
 } // namespace tavenor::artwork

@@ -54,8 +54,8 @@ void paintSky(QPainter& painter)
         gradient.setColorAt(1.0, colour);
         painter.fillRect(0, 0, kSplashSize.width(), kHorizon, gradient);
     };
-    glow({ 270, 40 }, 120, QColor(40, 90, 160, 60));
-    glow({ 80, 150 }, 140, QColor(150, 40, 140, 50));
+    glow({270, 40}, 120, QColor(40, 90, 160, 60));
+    glow({80, 150}, 140, QColor(150, 40, 140, 50));
 }
 
 void paintStars(QPainter& painter)
@@ -67,7 +67,7 @@ void paintStars(QPainter& painter)
         const int brightness = 90 + random.below(166);
         const int tint = random.below(3);
         const QColor colour(tint == 0 ? brightness * 4 / 5 : brightness, brightness,
-            tint == 1 ? brightness * 4 / 5 : brightness);
+                            tint == 1 ? brightness * 4 / 5 : brightness);
         painter.fillRect(x, y, 1, 1, colour);
         // Now and then a bright star with little rays.
         if (random.below(12) == 0) {
@@ -91,8 +91,9 @@ void paintMoon(QPainter& painter)
             const bool inShadow = (x + 6) * (x + 6) + (y + 3) * (y + 3) <= radius * radius;
             if (inDisc && !inShadow)
                 painter.fillRect(centre.x() + x, centre.y() + y, 1, 1,
-                    x * x + y * y >= (radius - 1) * (radius - 1) ? QColor(230, 214, 150)
-                                                                 : QColor(255, 244, 196));
+                                 x * x + y * y >= (radius - 1) * (radius - 1)
+                                     ? QColor(230, 214, 150)
+                                     : QColor(255, 244, 196));
         }
     }
 }
@@ -115,8 +116,8 @@ void paintFloor(QPainter& painter)
         fade.setColorAt(0.0, QColor(180, 70, 200, 20));
         fade.setColorAt(1.0, QColor(180, 70, 200, 200));
         painter.setPen(QPen(QBrush(fade), 1.0));
-        painter.drawLine(
-            QPointF(vanishingX + line * 4.0, kHorizon), QPointF(bottomX, kSplashSize.height()));
+        painter.drawLine(QPointF(vanishingX + line * 4.0, kHorizon),
+                         QPointF(bottomX, kSplashSize.height()));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     QLinearGradient haze(0, kHorizon - 14, 0, kHorizon + 10);
@@ -134,18 +135,18 @@ void paintTitle(QPainter& painter)
     // Each font pixel a little wider than tall, for heavier strokes that still keep a gap.
     const auto block = [&](int column, int row, int dx, int dy, QColor colour) {
         painter.fillRect(origin.x() + column * scale + dx, origin.y() + row * scale + dy, scale + 2,
-            scale, colour);
+                         scale, colour);
     };
     // Shadow, then a dark rim, then the letters shaded from white-cyan to deep cyan.
-    forEachPixelOfText(
-        kTitle, [&](int column, int row) { block(column, row, 4, 4, QColor(60, 20, 90)); });
+    forEachPixelOfText(kTitle,
+                       [&](int column, int row) { block(column, row, 4, 4, QColor(60, 20, 90)); });
     forEachPixelOfText(kTitle, [&](int column, int row) {
-        for (const auto& [dx, dy] : { std::pair { -2, 0 }, { 2, 0 }, { 0, -2 }, { 0, 2 } })
+        for (const auto& [dx, dy] : {std::pair {-2, 0}, {2, 0}, {0, -2}, {0, 2}})
             block(column, row, dx, dy, QColor(10, 20, 50));
     });
-    const QColor rows[] = { QColor(230, 255, 255), QColor(190, 255, 255), QColor(120, 250, 255),
-        QColor(0, 255, 255), QColor(0, 220, 240), QColor(0, 180, 220), QColor(0, 140, 200),
-        QColor(0, 110, 180), QColor(0, 90, 160) };
+    const QColor rows[] = {QColor(230, 255, 255), QColor(190, 255, 255), QColor(120, 250, 255),
+                           QColor(0, 255, 255),   QColor(0, 220, 240),   QColor(0, 180, 220),
+                           QColor(0, 140, 200),   QColor(0, 110, 180),   QColor(0, 90, 160)};
     forEachPixelOfText(kTitle, [&](int column, int row) { block(column, row, 0, 0, rows[row]); });
 }
 
@@ -184,24 +185,12 @@ void paintSingers(QPainter& painter)
 void paintNotes(QPainter& painter)
 {
     constexpr std::string_view kQuaver[] = {
-        "..#..",
-        "..##.",
-        "..#.#",
-        "..#.#",
-        ".##..",
-        "###..",
-        ".#...",
+        "..#..", "..##.", "..#.#", "..#.#", ".##..", "###..", ".#...",
     };
     constexpr std::string_view kBeamedPair[] = {
-        "..######",
-        "..######",
-        "..#....#",
-        "..#....#",
-        ".##...##",
-        "###..###",
-        ".#....#.",
+        "..######", "..######", "..#....#", "..#....#", ".##...##", "###..###", ".#....#.",
     };
-    const QColor colours[] = { QColor(0, 255, 255), QColor(0, 255, 0), QColor(255, 255, 0) };
+    const QColor colours[] = {QColor(0, 255, 255), QColor(0, 255, 0), QColor(255, 255, 0)};
     const int count = figureCount();
     for (int gap = 0; gap + 1 < count; ++gap) {
         const int x = kSplashSize.width() * (gap + 1) / count - 5;
