@@ -10,7 +10,7 @@ namespace {
 
 // Simplified Chinese faces first, so that no Japanese face is picked for the Chinese texts;
 // those missing on a system are skipped.
-const QStringList kChineseFaces {
+const QStringList kChineseFaces{
     QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
     QStringLiteral("Source Han Sans SC"), QStringLiteral("Microsoft YaHei")};
 

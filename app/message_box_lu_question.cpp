@@ -12,7 +12,8 @@ MessageBoxLuQuestion::MessageBoxLuQuestion(QWidget* parent)
 {
 }
 
-bool MessageBoxLuQuestion::askIsLu(std::string_view title, std::string_view message)
+bool MessageBoxLuQuestion::askIsLu(std::string_view title, std::string_view message,
+                                   const LuOccurrence& lu)
 {
     QString text = FromGb18030(message);
     // A label breaks lines at "\n"; a CR left in front of it would show as a stray glyph.
@@ -23,7 +24,8 @@ bool MessageBoxLuQuestion::askIsLu(std::string_view title, std::string_view mess
     // The message explains the answers as 是 and 否: the buttons carry the same words.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
-    box.setDefaultButton(QMessageBox::Yes);
+    // Return takes the character's own reading, so accepting every default reads 绿 as lv.
+    box.setDefaultButton(lu.readsLu ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);

@@ -12,7 +12,7 @@ class MessageBoxLuQuestion final : public LuQuestion {
 public:
     explicit MessageBoxLuQuestion(QWidget* parent);
 
-    bool askIsLu(std::string_view title, std::string_view message) override;
+    bool askIsLu(std::string_view title, std::string_view message, const LuOccurrence& lu) override;
 
 private:
     QWidget* m_parent;

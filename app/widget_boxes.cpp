@@ -32,8 +32,8 @@ WidgetBoxes::WidgetBoxes(const QWidget& window)
          {box::Lyrics, box::Pinyin, box::Decomposition, box::Romaji, box::History, box::Final}) {
         const QString objectName
             = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        Box found {window.findChild<QLineEdit*>(objectName),
-                   window.findChild<QPlainTextEdit*>(objectName)};
+        Box found{window.findChild<QLineEdit*>(objectName),
+                  window.findChild<QPlainTextEdit*>(objectName)};
         if ((found.line == nullptr) == (found.lines == nullptr))
             throw std::logic_error("the window has no single edit box named " + std::string(name));
         m_boxes.emplace(name, found);

@@ -16,7 +16,7 @@
 namespace tavenor {
 namespace {
 
-constexpr std::size_t kMegabyte = std::size_t {1} << 20;
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
 // Table syllables in random order, each followed by ",", until the text holds at least bytes.
 std::string pinyinText(std::size_t bytes)

@@ -35,7 +35,7 @@ QString song(const PinyinProvider& provider)
     int characters = 0;
     for (int lead = 0xB0; lead <= 0xF7 && characters < kSongCharacters; ++lead) {
         for (int trail = 0xA1; trail <= 0xFE && characters < kSongCharacters; ++trail) {
-            const std::string character {static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string character{static_cast<char>(lead), static_cast<char>(trail)};
             const std::string syllable = HanziToPinyin(provider, character, 0, 0);
             if (syllable.empty() || syllable == "lu")
                 continue;

@@ -38,7 +38,7 @@ std::vector<std::string> extensionBCharacters(const PinyinProvider& provider, st
         index /= 126;
         const auto b2 = static_cast<char>(0x30 + index % 10);
         const auto b1 = static_cast<char>(0x90 + index / 10);
-        std::string character {b1, b2, b3, b4};
+        std::string character{b1, b2, b3, b4};
         if (provider.CountPinyinItems(character) == 1)
             characters.push_back(std::move(character));
     }
@@ -63,7 +63,7 @@ BENCHMARK(BM_HanziToPinyin)->Arg(2)->Arg(4);
 
 class AlwaysYes final : public LuQuestion {
 public:
-    bool askIsLu(std::string_view, std::string_view) override { return true; }
+    bool askIsLu(std::string_view, std::string_view, const LuOccurrence&) override { return true; }
 };
 
 // Song-like lyrics: common characters with a full-width comma or a blank now and then.

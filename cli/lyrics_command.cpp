@@ -22,7 +22,7 @@ public:
         : m_yes(yes)
     {
     }
-    bool askIsLu(std::string_view, std::string_view) override { return m_yes; }
+    bool askIsLu(std::string_view, std::string_view, const LuOccurrence&) override { return m_yes; }
 
 private:
     bool m_yes;

@@ -24,7 +24,8 @@ std::optional<bool> parseAnswer(const std::string& line)
 
 } // namespace
 
-bool TerminalLuQuestion::askIsLu(std::string_view title, std::string_view message)
+bool TerminalLuQuestion::askIsLu(std::string_view title, std::string_view message,
+                                 const LuOccurrence& /*lu*/)
 {
     std::ostream& out = m_terminal.questions();
     out << '\n' << ToOutputText(title) << '\n' << ToOutputText(message) << '\n';

@@ -25,7 +25,7 @@ public:
     }
 
     // Throws NoAnswer at the end of the terminal's input.
-    bool askIsLu(std::string_view title, std::string_view message) override;
+    bool askIsLu(std::string_view title, std::string_view message, const LuOccurrence& lu) override;
 
 private:
     Terminal& m_terminal;

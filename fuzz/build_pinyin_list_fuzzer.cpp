@@ -28,7 +28,7 @@ namespace {
 
 // lǔ and lǜ (both plain "lu"), luó, a capital LU, nǐ, hǎo, ḿ, a reading with no letters (passed on
 // raw), an empty one and a lone consonant. None holds a comma, as no real reading does.
-constexpr std::array<std::string_view, 10> kReadings {
+constexpr std::array<std::string_view, 10> kReadings{
     "l\xA8\xB3",  "l\xA8\xB8", "lu\xA8\xAE", "LU", "n\xA8\xAB",
     "h\xA8\xA3o", "\xA8\xBC",  "\xA1\xA2",   "",   "r"};
 
@@ -64,7 +64,8 @@ public:
     {
     }
 
-    bool askIsLu(std::string_view title, std::string_view message) override
+    bool askIsLu(std::string_view title, std::string_view message,
+                 const LuOccurrence& /*lu*/) override
     {
         FUZZ_CHECK(title == kLuQuestionTitle);
         FUZZ_CHECK(message == kLuQuestionMessage);

@@ -1,6 +1,7 @@
 #include "pinyin/fetch_lyrics_pinyin.h"
 
 #include "pinyin/hanzi_to_pinyin.h"
+#include "pinyin/to_plain_pinyin.h"
 #include "romaji/convert_to_romaji.h"
 #include "text/gb18030_characters.h"
 
@@ -10,12 +11,16 @@ std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provi
                             LuQuestion& question)
 {
     std::string list;
-    while (!lyrics.empty()) {
+    for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
         std::string entry = HanziToPinyin(provider, unit, 0, 0) + ",";
-        if (entry == "lu," && !question.askIsLu(kLuQuestionTitle, kLuQuestionMessage))
-            entry = "lv,";
+        if (entry == "lu,") {
+            // The plain syllable has lost the umlaut; the reading itself still shows it.
+            const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));
+            if (!question.askIsLu(kLuQuestionTitle, kLuQuestionMessage, {unit, position, readsLu}))
+                entry = "lv,";
+        }
         list += entry;
     }
     return list;

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace tavenor {
+
+// One "lu" of the lyrics, as the question sees it.
+struct LuOccurrence {
+    std::string_view character; // its GB18030 bytes
+    std::size_t position; // its place among the characters of the lyrics, from 1
+    // The provider's own reading is lu, not lu-umlaut: the answer to offer first.
+    bool readsLu;
+};
 
 // Plain pinyin cannot tell lu from lu-umlaut, so the user is asked for every "lu".
 class LuQuestion {
@@ -10,7 +19,8 @@ public:
     virtual ~LuQuestion() = default;
 
     // Shows title and message (GBK) with Yes and No; true only for Yes.
-    virtual bool askIsLu(std::string_view title, std::string_view message) = 0;
+    virtual bool askIsLu(std::string_view title, std::string_view message, const LuOccurrence& lu)
+        = 0;
 };
 
 // "对你说话呢", in GBK.

@@ -15,7 +15,8 @@ struct MarkedLetter {
 };
 
 // The GB18030 forms of the marked letters that pinyin uses, lower case (two bytes) and upper
-// case (four bytes). U+1E3F (m with acute) has two encodings in use, A8 BC and 81 35 F4 37.
+// case (four bytes); "v" stands for u-umlaut, which the plain form writes "u". U+1E3F (m with
+// acute) has two encodings in use, A8 BC and 81 35 F4 37.
 // clang-format off
 constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
     {"\xA8\xA1", 'a'}, {"\xA8\xA2", 'a'}, {"\xA8\xA3", 'a'}, {"\xA8\xA4", 'a'},
@@ -29,14 +30,22 @@ constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
     {"\x81\x30\x92\x38", 'o'}, {"\x81\x30\x88\x37", 'o'}, {"\x81\x30\x9F\x37", 'o'}, {"\x81\x30\x88\x36", 'o'},
     {"\xA8\xB1", 'u'}, {"\xA8\xB2", 'u'}, {"\xA8\xB3", 'u'}, {"\xA8\xB4", 'u'},
     {"\x81\x30\x95\x37", 'u'}, {"\x81\x30\x89\x33", 'u'}, {"\x81\x30\x9F\x38", 'u'}, {"\x81\x30\x89\x32", 'u'},
-    {"\xA8\xB9", 'u'}, {"\xA8\xB5", 'u'}, {"\xA8\xB6", 'u'}, {"\xA8\xB7", 'u'}, {"\xA8\xB8", 'u'},
-    {"\x81\x30\x89\x35", 'u'}, {"\x81\x30\x9F\x39", 'u'}, {"\x81\x30\xA0\x30", 'u'}, {"\x81\x30\xA0\x31", 'u'},
-    {"\x81\x30\xA0\x32", 'u'},
+    {"\xA8\xB9", 'v'}, {"\xA8\xB5", 'v'}, {"\xA8\xB6", 'v'}, {"\xA8\xB7", 'v'}, {"\xA8\xB8", 'v'},
+    {"\x81\x30\x89\x35", 'v'}, {"\x81\x30\x9F\x39", 'v'}, {"\x81\x30\xA0\x30", 'v'}, {"\x81\x30\xA0\x31", 'v'},
+    {"\x81\x30\xA0\x32", 'v'},
     {"\xA8\xBC", 'm'}, {"\x81\x35\xF4\x37", 'm'}, {"\x81\x35\xF4\x36", 'm'},
     {"\xA8\xBD", 'n'}, {"\xA8\xBE", 'n'}, {"\xA8\xBF", 'n'},
     {"\x81\x30\x92\x31", 'n'}, {"\x81\x30\x92\x34", 'n'}, {"\x81\x30\xA3\x30", 'n'},
 });
 // clang-format on
+
+char markedLetter(std::string_view character)
+{
+    const auto found
+        = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
+                       [character](const MarkedLetter& m) { return m.bytes == character; });
+    return found == kMarkedLetters.end() ? 0 : found->letter;
+}
 
 char plainLetter(std::string_view character)
 {
@@ -48,10 +57,8 @@ char plainLetter(std::string_view character)
             return static_cast<char>(c - 'A' + 'a');
         return 0;
     }
-    const auto found
-        = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
-                       [character](const MarkedLetter& m) { return m.bytes == character; });
-    return found == kMarkedLetters.end() ? 0 : found->letter;
+    const char letter = markedLetter(character);
+    return letter == 'v' ? 'u' : letter;
 }
 
 } // namespace
@@ -66,6 +73,17 @@ std::string ToPlainPinyin(std::string_view reading)
         reading.remove_prefix(length);
     }
     return plain;
+}
+
+bool HasUmlautU(std::string_view reading)
+{
+    while (!reading.empty()) {
+        const std::size_t length = Gb18030CharacterLength(reading);
+        if (length > 1 && markedLetter(reading.substr(0, length)) == 'v')
+            return true;
+        reading.remove_prefix(length);
+    }
+    return false;
 }
 
 } // namespace tavenor

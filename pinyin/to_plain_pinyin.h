@@ -11,4 +11,8 @@ namespace tavenor {
 // has no letter.
 std::string ToPlainPinyin(std::string_view reading);
 
+// Whether the reading holds u-umlaut in any form, which its plain form no longer shows: tells
+// the lu of 鲁 from the lü of 绿.
+bool HasUmlautU(std::string_view reading);
+
 } // namespace tavenor

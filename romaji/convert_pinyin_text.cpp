@@ -40,7 +40,7 @@ void normalize(Characters& s)
         char a, b;
         std::array<std::string_view, 3> full;
     };
-    static constexpr std::array<Suffix, 3> suffixes {{
+    static constexpr std::array<Suffix, 3> suffixes{{
         {'u', 'i', {"u", "e", "i"}},
         {'i', 'u', {"i", "o", "u"}},
         {'u', 'n', {"u", "e", "n"}},
@@ -67,12 +67,12 @@ Split breakDown(const Characters& s)
     const std::size_t all = s.size();
     if (isAt(s, 1, 'h')) {
         if (isMedial(s, 2))
-            return isAt(s, 3, 'n') ? Split {2, all} : Split {2, 3};
-        return Split {2, all};
+            return isAt(s, 3, 'n') ? Split{2, all} : Split{2, 3};
+        return Split{2, all};
     }
     if (isMedial(s, 1))
-        return isAt(s, 2, 'n') ? Split {1, all} : Split {1, 2};
-    return Split {1, all};
+        return isAt(s, 2, 'n') ? Split{1, all} : Split{1, 2};
+    return Split{1, all};
 }
 
 void appendDecomposition(std::string& out, const Characters& s, Split split)
@@ -104,7 +104,7 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
             continue;
         Characters syllable = SplitGb18030Characters(piece);
         if (hasZeroInitial(syllable)) {
-            appendDecomposition(texts.decomposition, syllable, Split {0, syllable.size()});
+            appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
         } else {
             normalize(syllable);
             appendRange(texts.history, syllable, 0, syllable.size());

@@ -29,7 +29,7 @@ void LoadSyllableTable(SyllableTable& table, std::string_view text)
         const auto field = [&fields](std::size_t i) {
             return i < fields.size() ? std::string(fields[i]) : std::string();
         };
-        table.insert(k, SyllableRecord {field(0), field(1), field(2)});
+        table.insert(k, SyllableRecord{field(0), field(1), field(2)});
     }
 }
 

@@ -429,6 +429,6 @@ constexpr char kRows[] =
 
 } // namespace
 
-const std::string_view SyllableTableText {kRows, sizeof kRows - 1};
+const std::string_view SyllableTableText{kRows, sizeof kRows - 1};
 
 } // namespace tavenor

@@ -46,7 +46,7 @@ class CliLyricsPinyin : public ::testing::TestWithParam<PinyinCase> { };
 
 TEST_P(CliLyricsPinyin, BuildsTheListFromTheLyrics)
 {
-    QStringList arguments {"lyrics", "--json"};
+    QStringList arguments{"lyrics", "--json"};
     arguments += GetParam().options;
     const auto result = RunCliOn(arguments, GetParam().lyrics);
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -56,21 +56,21 @@ TEST_P(CliLyricsPinyin, BuildsTheListFromTheLyrics)
 INSTANTIATE_TEST_SUITE_P(
     Lyrics, CliLyricsPinyin,
     ::testing::Values(
-        PinyinCase {"LuByDefault", {}, "鲁绿", "lu,lu,"},
-        PinyinCase {"LuYes", {"--lu=yes"}, "鲁绿", "lu,lu,"},
-        PinyinCase {"LuNo", {"--lu=no"}, "鲁绿", "lv,lv,"},
-        PinyinCase {"LuNoLeavesOtherSyllables", {"--lu", "no"}, "路罗绿", "lv,luo,lv,"},
-        PinyinCase {"HalfWidthLetterAndBlankShiftNothing", {}, "a你 好", ",ni,,hao,"},
-        PinyinCase {"PunctuationHasNoSyllable", {}, "你，好。", "ni,,hao,,"},
-        PinyinCase {"ExtensionBCharacter", {}, "𠀀你", "he,ni,"},
-        PinyinCase {"CorrectedAndAddedReadings", {}, "〇著谁", "ling,zhu,shui,"},
-        PinyinCase {"EmptyLineStillConverts", {}, "\n", ""},
+        PinyinCase{"LuByDefault", {}, "鲁绿", "lu,lu,"},
+        PinyinCase{"LuYes", {"--lu=yes"}, "鲁绿", "lu,lu,"},
+        PinyinCase{"LuNo", {"--lu=no"}, "鲁绿", "lv,lv,"},
+        PinyinCase{"LuNoLeavesOtherSyllables", {"--lu", "no"}, "路罗绿", "lv,luo,lv,"},
+        PinyinCase{"HalfWidthLetterAndBlankShiftNothing", {}, "a你 好", ",ni,,hao,"},
+        PinyinCase{"PunctuationHasNoSyllable", {}, "你，好。", "ni,,hao,,"},
+        PinyinCase{"ExtensionBCharacter", {}, "𠀀你", "he,ni,"},
+        PinyinCase{"CorrectedAndAddedReadings", {}, "〇著谁", "ling,zhu,shui,"},
+        PinyinCase{"EmptyLineStillConverts", {}, "\n", ""},
         // The file's byte order mark is dropped; a second U+FEFF is a character without a reading.
-        PinyinCase {
+        PinyinCase{
             "NulIsACharacterWithoutAReadingNotAnEnd", {}, std::string("你\0好", 7), "ni,,hao,"},
-        PinyinCase {
+        PinyinCase{
             "ByteOrderMarkThenZeroWidthNoBreakSpace", {}, "\xEF\xBB\xBF\xEF\xBB\xBF你", ",ni,"}),
-    testing::CaseName {});
+    testing::CaseName{});
 
 // A terminal whose user types the given answers; what it shows is kept in shown.
 class ScriptedTerminal final : public Terminal {
@@ -177,13 +177,13 @@ TEST_P(CliLyricsUsage, ExitsTwoWithTheReason)
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CliLyricsUsage,
     ::testing::Values(
-        LyricsUsageCase {"UnknownLuAnswer",
-                         {"lyrics", "--lu=maybe"},
-                         "--lu takes yes, no or ask, not \"maybe\""},
-        LyricsUsageCase {"LuWithoutValue", {"lyrics", "--lu"}, "Missing value after '--lu'."},
-        LyricsUsageCase {
+        LyricsUsageCase{"UnknownLuAnswer",
+                        {"lyrics", "--lu=maybe"},
+                        "--lu takes yes, no or ask, not \"maybe\""},
+        LyricsUsageCase{"LuWithoutValue", {"lyrics", "--lu"}, "Missing value after '--lu'."},
+        LyricsUsageCase{
             "LuForConvert", {"convert", "--lu=no"}, "--lu applies to the lyrics command only"}),
-    testing::CaseName {});
+    testing::CaseName{});
 
 TEST(CliLyrics, InvalidUtf8IsReportedWithNothingPrinted)
 {

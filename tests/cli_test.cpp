@@ -101,12 +101,12 @@ TEST_P(CliBadInput, NamesLineAndByteAndPrintsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Utf8, CliBadInput,
     ::testing::Values(
-        BadInputCase {"LoneContinuation", "ba,\nni,\x80", "line 2, byte 4: invalid UTF-8"},
-        BadInputCase {"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
-        BadInputCase {"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
-        BadInputCase {"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
-        BadInputCase {"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
-    testing::CaseName {});
+        BadInputCase{"LoneContinuation", "ba,\nni,\x80", "line 2, byte 4: invalid UTF-8"},
+        BadInputCase{"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
+        BadInputCase{"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
+        BadInputCase{"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
+        BadInputCase{"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
+    testing::CaseName{});
 
 struct UsageCase {
     const char* name;
@@ -125,17 +125,17 @@ TEST_P(CliUsage, PrintsUsageAndExitsTwo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CliUsage,
-                         ::testing::Values(UsageCase {"UnknownOption", {"convert", "--frobnicate"}},
-                                           UsageCase {"NoCommand", {}},
-                                           UsageCase {"UnknownCommand", {"romanize"}},
-                                           UsageCase {"TooManyFiles", {"convert", "a", "b"}}),
-                         testing::CaseName {});
+                         ::testing::Values(UsageCase{"UnknownOption", {"convert", "--frobnicate"}},
+                                           UsageCase{"NoCommand", {}},
+                                           UsageCase{"UnknownCommand", {"romanize"}},
+                                           UsageCase{"TooManyFiles", {"convert", "a", "b"}}),
+                         testing::CaseName{});
 
 TEST(Cli, EmptyInputGivesNoOutput)
 {
     for (const bool json : {false, true}) {
         const auto result
-            = RunCliOn(json ? QStringList {"convert", "--json"} : QStringList {"convert"}, "");
+            = RunCliOn(json ? QStringList{"convert", "--json"} : QStringList{"convert"}, "");
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.out, "");
     }
@@ -190,14 +190,14 @@ TEST(CliStreams, UnreadableStandardInputIsAnErrorNotAnEmptyInput)
 
 TEST(CliStreams, UnwritableOutputIsAnErrorNotSuccess)
 {
-    const std::vector<QStringList> commands {
+    const std::vector<QStringList> commands{
         {"convert", "--json"}, {"convert", "-"}, {"lyrics", "--json"}, {"lyrics", "--lu=no"}};
     for (const QStringList& command : commands) {
         FailingStreamBuffer broken;
         std::istringstream in("ni,hao,你好\n");
         std::ostream out(&broken);
         std::ostringstream err;
-        EXPECT_EQ(RunCli(QStringList {"tavenor-cli"} + command, {in, out, err}), 1)
+        EXPECT_EQ(RunCli(QStringList{"tavenor-cli"} + command, {in, out, err}), 1)
             << command.join(' ').toStdString();
         EXPECT_EQ(err.str(), "tavenor-cli: cannot write the output\n")
             << command.join(' ').toStdString();

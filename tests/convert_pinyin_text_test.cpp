@@ -34,74 +34,73 @@ TEST_P(ConvertPinyinTextTest, GivesTheFourTexts)
     EXPECT_EQ(texts.history, GetParam().expected.history);
 }
 
-const RomajiTexts kWorkedExample {"b,a,n,i,w,o,l,v,", "pa , ni , wo , ri yu , ",
-                                  "pa[p a]\r\nni[J i]\r\nwo[w o]\r\nri[4' i]+yu[jM]\r\n",
-                                  "ba\r\nni\r\nwo\r\nlv\r\n"};
+const RomajiTexts kWorkedExample{"b,a,n,i,w,o,l,v,", "pa , ni , wo , ri yu , ",
+                                 "pa[p a]\r\nni[J i]\r\nwo[w o]\r\nri[4' i]+yu[jM]\r\n",
+                                 "ba\r\nni\r\nwo\r\nlv\r\n"};
 
 INSTANTIATE_TEST_SUITE_P(
     Pieces, ConvertPinyinTextTest,
     ::testing::Values(
-        ConvertCase {"WorkedExample", "ba,ni,wo,lv,", kWorkedExample},
-        ConvertCase {"WorkedExampleWithoutLastComma", "ba,ni,wo,lv", kWorkedExample},
-        ConvertCase {
+        ConvertCase{"WorkedExample", "ba,ni,wo,lv,", kWorkedExample},
+        ConvertCase{"WorkedExampleWithoutLastComma", "ba,ni,wo,lv", kWorkedExample},
+        ConvertCase{
             "NiHao",
             "ni,hao,",
             {"n,i,h,ao,", "ni , ha o , ", "ni[J i]\r\nha[h a o]" + M + "\r\n", "ni\r\nhao\r\n"}},
-        ConvertCase {"EmptyBox", "", {}},
-        ConvertCase {"RewritesAndBreakDowns",
-                     "zhi,chuang,shun,jue,xu,yun,",
-                     {"zh,i,ch,u,ang,sh,u,en,j,ve,x,v,y,u,en,",
-                      "zi , chu a n , su n , chu e , shu , yu n , ",
-                      "zi[dz i]\r\nchu[tS M]+a[a N\\]" + M + "\r\nsu[s M N\\]" + M
-                          + "\r\nchu[tS M e]" + M + "\r\nshu[S M]\r\nyu[y M N\\]" + M + "\r\n",
-                      "zhi\r\nchuang\r\nshuen\r\njve\r\nxv\r\nyuen\r\n"}},
-        ConvertCase {"ZeroInitialsGetNoHistory",
-                     "ai,er,o,",
-                     {"ai,er,o,", "a i , e , o , ", "a[a i]" + M + "\r\ne[e]\r\no[o]\r\n", ""}},
-        ConvertCase {
+        ConvertCase{"EmptyBox", "", {}},
+        ConvertCase{"RewritesAndBreakDowns",
+                    "zhi,chuang,shun,jue,xu,yun,",
+                    {"zh,i,ch,u,ang,sh,u,en,j,ve,x,v,y,u,en,",
+                     "zi , chu a n , su n , chu e , shu , yu n , ",
+                     "zi[dz i]\r\nchu[tS M]+a[a N\\]" + M + "\r\nsu[s M N\\]" + M
+                         + "\r\nchu[tS M e]" + M + "\r\nshu[S M]\r\nyu[y M N\\]" + M + "\r\n",
+                     "zhi\r\nchuang\r\nshuen\r\njve\r\nxv\r\nyuen\r\n"}},
+        ConvertCase{"ZeroInitialsGetNoHistory",
+                    "ai,er,o,",
+                    {"ai,er,o,", "a i , e , o , ", "a[a i]" + M + "\r\ne[e]\r\no[o]\r\n", ""}},
+        ConvertCase{
             "MedialsAndNasals",
             "yi,bin,gui,liu,",
             {"y,i,b,in,g,u,ei,l,i,ou,", "i , pi n , gu i , ri u , ",
              "i[i]\r\npi[p i N\\]" + M + "\r\ngu[g M i]" + M + "\r\nri[4' i M]" + M + "\r\n",
              "yi\r\nbin\r\nguei\r\nliou\r\n"}},
-        ConvertCase {"JunIsRewrittenTwice",
-                     "jun,",
-                     {"j,ven,", "chu n , ", "chu[tS M N\\]" + M + "\r\n", "jven\r\n"}},
-        ConvertCase {"EmptyHeads", "m,zh,", {"m,,zh,,", "? , ? , ", "?\r\n?\r\n", "m\r\nzh\r\n"}},
-        ConvertCase {"RowsOneAndFive",
-                     "hu,chin,",
-                     {"h,u,ch,in,", "hu , ? , ", "hu[h M]\r\n?\r\n", "hu\r\nchin\r\n"}},
-        ConvertCase {"LeadingBlank", " ba,", {" ,ba,", "? , ", "?\r\n", " ba\r\n"}},
-        ConvertCase {"UnknownFirstPiece",
-                     "Ba,ni,",
-                     {"B,a,n,i,", "? , ni , ", "?\r\nni[J i]\r\n", "Ba\r\nni\r\n"}},
-        ConvertCase {
-            "DuplicateRowsTakeTheFirst",
-            "lu,nu,qing,xing,",
-            {"l,u,n,u,q,ing,x,ing,", "ru , nu , chi n , shi n , ",
-             "ru[4' M]\r\nnu[N\\ M]\r\nchi[tS i N\\]" + M + "\r\nshi[S i N\\]" + M + "\r\n",
-             "lu\r\nnu\r\nqing\r\nxing\r\n"}},
-        ConvertCase {"EmptyPiecesAreDropped",
-                     ",,ba,,ni,,",
-                     {"b,a,n,i,", "pa , ni , ", "pa[p a]\r\nni[J i]\r\n", "ba\r\nni\r\n"}},
+        ConvertCase{"JunIsRewrittenTwice",
+                    "jun,",
+                    {"j,ven,", "chu n , ", "chu[tS M N\\]" + M + "\r\n", "jven\r\n"}},
+        ConvertCase{"EmptyHeads", "m,zh,", {"m,,zh,,", "? , ? , ", "?\r\n?\r\n", "m\r\nzh\r\n"}},
+        ConvertCase{"RowsOneAndFive",
+                    "hu,chin,",
+                    {"h,u,ch,in,", "hu , ? , ", "hu[h M]\r\n?\r\n", "hu\r\nchin\r\n"}},
+        ConvertCase{"LeadingBlank", " ba,", {" ,ba,", "? , ", "?\r\n", " ba\r\n"}},
+        ConvertCase{"UnknownFirstPiece",
+                    "Ba,ni,",
+                    {"B,a,n,i,", "? , ni , ", "?\r\nni[J i]\r\n", "Ba\r\nni\r\n"}},
+        ConvertCase{"DuplicateRowsTakeTheFirst",
+                    "lu,nu,qing,xing,",
+                    {"l,u,n,u,q,ing,x,ing,", "ru , nu , chi n , shi n , ",
+                     "ru[4' M]\r\nnu[N\\ M]\r\nchi[tS i N\\]" + M + "\r\nshi[S i N\\]" + M + "\r\n",
+                     "lu\r\nnu\r\nqing\r\nxing\r\n"}},
+        ConvertCase{"EmptyPiecesAreDropped",
+                    ",,ba,,ni,,",
+                    {"b,a,n,i,", "pa , ni , ", "pa[p a]\r\nni[J i]\r\n", "ba\r\nni\r\n"}},
         // 你 (C4 E3) typed into the box: with the trailing byte counted on its own, "\xE3" would
         // never be split from its lead.
-        ConvertCase {"ChineseCharacterStaysWhole",
-                     "\xC4\xE3,",
-                     {"\xC4\xE3,,", "? , ", "?\r\n", "\xC4\xE3\r\n"}},
+        ConvertCase{"ChineseCharacterStaysWhole",
+                    "\xC4\xE3,",
+                    {"\xC4\xE3,,", "? , ", "?\r\n", "\xC4\xE3\r\n"}},
         // 81 68 is a GBK character whose trailing byte is "h": it is one character, not an initial
         // "?h", so the piece takes row 5 and not row 2.
-        ConvertCase {"TrailingByteThatLooksLikeH",
-                     "\x81hui,",
-                     {"\x81h,u,ei,", "? , ", "?\r\n", "\x81huei\r\n"}},
+        ConvertCase{"TrailingByteThatLooksLikeH",
+                    "\x81hui,",
+                    {"\x81h,u,ei,", "? , ", "?\r\n", "\x81huei\r\n"}},
         // A character ending in "u" followed by "i" must not become "uei" inside the character.
-        ConvertCase {"TrailingByteThatLooksLikeU",
-                     "x\x81ui,",
-                     {"x,\x81ui,", "? , ", "?\r\n", "x\x81ui\r\n"}},
-        ConvertCase {"FourByteCharacter",
-                     "\x95\x32\x82\x36n,",
-                     {"\x95\x32\x82\x36,n,", "? , ", "?\r\n", "\x95\x32\x82\x36n\r\n"}}),
-    testing::CaseName {});
+        ConvertCase{"TrailingByteThatLooksLikeU",
+                    "x\x81ui,",
+                    {"x,\x81ui,", "? , ", "?\r\n", "x\x81ui\r\n"}},
+        ConvertCase{"FourByteCharacter",
+                    "\x95\x32\x82\x36n,",
+                    {"\x95\x32\x82\x36,n,", "? , ", "?\r\n", "\x95\x32\x82\x36n\r\n"}}),
+    testing::CaseName{});
 
 TEST(ConvertPinyinText, RunningTwiceGivesTheSameTexts)
 {
@@ -112,7 +111,7 @@ TEST(ConvertPinyinText, RunningTwiceGivesTheSameTexts)
 
 TEST(ConvertPinyinText, EmptyTableGivesQuestionMarksForEveryPiece)
 {
-    const RomajiTexts texts = ConvertPinyinText("ba,ni,", SyllableTable {});
+    const RomajiTexts texts = ConvertPinyinText("ba,ni,", SyllableTable{});
     EXPECT_EQ(texts.romaji, "? , ? , ");
     EXPECT_EQ(texts.final, "?\r\n?\r\n");
 }

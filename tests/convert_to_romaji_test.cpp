@@ -29,7 +29,7 @@ protected:
 TEST_F(ConvertToRomajiTest, EmptiesThenWritesEachBoxOnce)
 {
     ConvertToRomaji(boxes, table);
-    const std::vector<std::string> expected {
+    const std::vector<std::string> expected{
         "set 编辑框6 \"\"", "set 编辑框3 \"\"", "set 编辑框4 \"\"", "read 编辑框2",
         "append 编辑框5",   "append 编辑框3",   "append 编辑框4",   "append 编辑框6"};
     EXPECT_EQ(boxes.log, expected);
@@ -63,7 +63,7 @@ TEST_F(ConvertToRomajiTest, EmptyPinyinBoxEmptiesResultsAndKeepsHistory)
 
 TEST_F(ConvertToRomajiTest, EmptyTableShowsQuestionMarks)
 {
-    ConvertToRomaji(boxes, SyllableTable {});
+    ConvertToRomaji(boxes, SyllableTable{});
     EXPECT_EQ(boxes[box::Romaji], "? , ? , ? , ? , ");
     EXPECT_EQ(boxes[box::Final], "?\r\n?\r\n?\r\n?\r\n");
 }

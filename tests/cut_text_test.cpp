@@ -24,11 +24,11 @@ TEST_P(CutTextTest, GivesThePiecesBetweenSeparators)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, CutTextTest,
-                         ::testing::Values(CutCase {"", {}}, CutCase {",", {""}},
-                                           CutCase {"ba", {"ba"}}, CutCase {"ba,", {"ba"}},
-                                           CutCase {"ba,ni", {"ba", "ni"}},
-                                           CutCase {"ba,ni,", {"ba", "ni"}},
-                                           CutCase {",ba,,ni,,", {"", "ba", "", "ni", ""}}));
+                         ::testing::Values(CutCase{"", {}}, CutCase{",", {""}},
+                                           CutCase{"ba", {"ba"}}, CutCase{"ba,", {"ba"}},
+                                           CutCase{"ba,ni", {"ba", "ni"}},
+                                           CutCase{"ba,ni,", {"ba", "ni"}},
+                                           CutCase{",ba,,ni,,", {"", "ba", "", "ni", ""}}));
 
 TEST(CutText, MultiByteSeparatorLeavesNoRemainderAfterTheLast)
 {

@@ -48,21 +48,21 @@ TEST_P(BuildPinyinListTest, GivesOneEntryPerCharacter)
 INSTANTIATE_TEST_SUITE_P(
     Lyrics, BuildPinyinListTest,
     ::testing::Values(
-        ListCase {"Empty", "", {}, "", 0}, ListCase {"NiHao", "\xC4\xE3\xBA\xC3", {}, "ni,hao,", 0},
-        ListCase {"EachLuAnswersForItself", "\xC2\xB3\xC2\xCC", {true, false}, "lu,lv,", 2},
-        ListCase {"NoThenYes", "\xC2\xB3\xC2\xCC", {false, true}, "lv,lu,", 2},
-        ListCase {"OnlyExactLuAsks", "\xC2\xDE\xC4\xE3", {}, "luo,ni,", 0},
-        ListCase {"LatinLetterDoesNotShiftTheRest", "a\xC4\xE3\xBA\xC3", {}, ",ni,hao,", 0},
-        ListCase {"BlankBetweenCharacters", "\xC4\xE3 \xBA\xC3", {}, "ni,,hao,", 0},
-        ListCase {"OddByteCountTrailingLead", "\xC4\xE3\xBA", {}, "ni,,", 0},
-        ListCase {"FourByteCharacter", "\x95\x32\x82\x36\xC4\xE3", {}, "he,ni,", 0},
-        ListCase {"MalformedByteIsAUnitOfItsOwn", "\xFF\xC4\xE3", {}, ",ni,", 0},
-        ListCase {"ThreeLuReadingsThreeQuestions",
-                  "\xC2\xB3\xC2\xB7\xC2\xB3",
-                  {false, true, false},
-                  "lv,lu,lv,",
-                  3}),
-    testing::CaseName {});
+        ListCase{"Empty", "", {}, "", 0}, ListCase{"NiHao", "\xC4\xE3\xBA\xC3", {}, "ni,hao,", 0},
+        ListCase{"EachLuAnswersForItself", "\xC2\xB3\xC2\xCC", {true, false}, "lu,lv,", 2},
+        ListCase{"NoThenYes", "\xC2\xB3\xC2\xCC", {false, true}, "lv,lu,", 2},
+        ListCase{"OnlyExactLuAsks", "\xC2\xDE\xC4\xE3", {}, "luo,ni,", 0},
+        ListCase{"LatinLetterDoesNotShiftTheRest", "a\xC4\xE3\xBA\xC3", {}, ",ni,hao,", 0},
+        ListCase{"BlankBetweenCharacters", "\xC4\xE3 \xBA\xC3", {}, "ni,,hao,", 0},
+        ListCase{"OddByteCountTrailingLead", "\xC4\xE3\xBA", {}, "ni,,", 0},
+        ListCase{"FourByteCharacter", "\x95\x32\x82\x36\xC4\xE3", {}, "he,ni,", 0},
+        ListCase{"MalformedByteIsAUnitOfItsOwn", "\xFF\xC4\xE3", {}, ",ni,", 0},
+        ListCase{"ThreeLuReadingsThreeQuestions",
+                 "\xC2\xB3\xC2\xB7\xC2\xB3",
+                 {false, true, false},
+                 "lv,lu,lv,",
+                 3}),
+    testing::CaseName{});
 
 TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
 {
@@ -76,12 +76,21 @@ TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
     EXPECT_TRUE(question.asked[0].second.ends_with("\xA3\xA8lv\xA3\xA9"));
 }
 
+TEST(BuildPinyinList, QuestionKnowsTheCharacterItsPlaceAndItsOwnReading)
+{
+    const ScriptedProvider provider = lyricsProvider();
+    ScriptedLuQuestion question;
+    BuildPinyinList("\xC4\xE3x\xC2\xB3\xC2\xCC", provider, question);
+    const std::vector<std::string> expected{"\xC2\xB3 3 lu", "\xC2\xCC 4 lv"};
+    EXPECT_EQ(question.occurrences, expected);
+}
+
 TEST(BuildPinyinList, AsksTheProviderOneCharacterAtATimeWithBothOptionsOff)
 {
     const ScriptedProvider provider = lyricsProvider();
     ScriptedLuQuestion question;
     EXPECT_EQ(BuildPinyinList("\xC4\xE3x", provider, question), "ni,,");
-    const std::vector<std::string> expected {"count \xC4\xE3", "get \xC4\xE3 1 1", "count x"};
+    const std::vector<std::string> expected{"count \xC4\xE3", "get \xC4\xE3 1 1", "count x"};
     EXPECT_EQ(provider.calls, expected);
 }
 
@@ -106,7 +115,7 @@ protected:
 TEST_F(FetchLyricsPinyinTest, ReplacesThePinyinBoxThenConverts)
 {
     FetchLyricsPinyin(boxes, provider, question, table);
-    const std::vector<std::string> expected {
+    const std::vector<std::string> expected{
         "set 编辑框2 \"\"", "read 编辑框1",     "append 编辑框2", "set 编辑框6 \"\"",
         "set 编辑框3 \"\"", "set 编辑框4 \"\"", "read 编辑框2",   "append 编辑框5",
         "append 编辑框3",   "append 编辑框4",   "append 编辑框6"};

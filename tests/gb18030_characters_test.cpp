@@ -30,18 +30,18 @@ TEST_P(SplitGb18030Test, CutsAtCharacterBoundaries)
 // 95 32 82 36 is U+20000.
 INSTANTIATE_TEST_SUITE_P(
     Texts, SplitGb18030Test,
-    ::testing::Values(SplitCase {"Empty", "", {}}, SplitCase {"Ascii", "ni,", {"n", "i", ","}},
-                      SplitCase {"TwoByte", "\xC4\xE3\xC0\xD6", {"\xC4\xE3", "\xC0\xD6"}},
-                      SplitCase {"TrailByteLooksLikeALetter", "\x81hn", {"\x81h", "n"}},
-                      SplitCase {"FourByte",
-                                 "a\x95\x32\x82\x36"
-                                 "b",
-                                 {"a", "\x95\x32\x82\x36", "b"}},
-                      SplitCase {"LoneLeadAtEnd", "a\xC4", {"a", "\xC4"}},
-                      SplitCase {"LeadBeforeControlByte", "\xC4\x0A", {"\xC4", "\x0A"}},
-                      SplitCase {"BrokenFourByte", "\x95\x32\x82", {"\x95", "2", "\x82"}},
-                      SplitCase {"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}}),
-    testing::CaseName {});
+    ::testing::Values(SplitCase{"Empty", "", {}}, SplitCase{"Ascii", "ni,", {"n", "i", ","}},
+                      SplitCase{"TwoByte", "\xC4\xE3\xC0\xD6", {"\xC4\xE3", "\xC0\xD6"}},
+                      SplitCase{"TrailByteLooksLikeALetter", "\x81hn", {"\x81h", "n"}},
+                      SplitCase{"FourByte",
+                                "a\x95\x32\x82\x36"
+                                "b",
+                                {"a", "\x95\x32\x82\x36", "b"}},
+                      SplitCase{"LoneLeadAtEnd", "a\xC4", {"a", "\xC4"}},
+                      SplitCase{"LeadBeforeControlByte", "\xC4\x0A", {"\xC4", "\x0A"}},
+                      SplitCase{"BrokenFourByte", "\x95\x32\x82", {"\x95", "2", "\x82"}},
+                      SplitCase{"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}}),
+    testing::CaseName{});
 
 } // namespace
 } // namespace tavenor

@@ -24,15 +24,15 @@ TEST_P(Gb18030CodecTest, EncodesAndDecodesBothWays)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Gb18030CodecTest,
-    ::testing::Values(CodecCase {"Ascii", QStringLiteral("ni,hao,"), "ni,hao,"},
-                      CodecCase {"Gbk", QStringLiteral("你好"), "\xC4\xE3\xBA\xC3"},
-                      CodecCase {"ReviewMarker", QStringLiteral("←------此读音需改变"),
-                                 "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"},
-                      CodecCase {"EmojiIsNotQuestionMark", QStringLiteral("😀"), "\x94\x39\xFC\x36"},
-                      CodecCase {"ExtensionB", QStringLiteral("𠀀"), "\x95\x32\x82\x36"},
-                      CodecCase {"Nul", QString(QChar(0)), std::string(1, '\0')},
-                      CodecCase {"Empty", QString(), ""}),
-    testing::CaseName {});
+    ::testing::Values(CodecCase{"Ascii", QStringLiteral("ni,hao,"), "ni,hao,"},
+                      CodecCase{"Gbk", QStringLiteral("你好"), "\xC4\xE3\xBA\xC3"},
+                      CodecCase{"ReviewMarker", QStringLiteral("←------此读音需改变"),
+                                "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"},
+                      CodecCase{"EmojiIsNotQuestionMark", QStringLiteral("😀"), "\x94\x39\xFC\x36"},
+                      CodecCase{"ExtensionB", QStringLiteral("𠀀"), "\x95\x32\x82\x36"},
+                      CodecCase{"Nul", QString(QChar(0)), std::string(1, '\0')},
+                      CodecCase{"Empty", QString(), ""}),
+    testing::CaseName{});
 
 struct LoneSurrogateCase {
     const char* name;
@@ -55,16 +55,16 @@ const QChar kReplacement(QChar::ReplacementCharacter);
 INSTANTIATE_TEST_SUITE_P(
     Texts, LoneSurrogateTest,
     ::testing::Values(
-        LoneSurrogateCase {"HighAtTheEnd", QStringLiteral("ab") + kHigh,
-                           QStringLiteral("ab") + kReplacement},
-        LoneSurrogateCase {"LowInside", QStringLiteral("a") + kLow + QStringLiteral("b"),
-                           QStringLiteral("a") + kReplacement + QStringLiteral("b")},
-        LoneSurrogateCase {"PairSwapped", QString(kLow) + kHigh,
-                           QString(kReplacement) + kReplacement},
-        LoneSurrogateCase {"HighThenPair", QString(kHigh) + kHigh + kLow,
-                           QString(kReplacement) + kHigh + kLow},
-        LoneSurrogateCase {"PairIsKept", QString(kHigh) + kLow, QString(kHigh) + kLow}),
-    testing::CaseName {});
+        LoneSurrogateCase{"HighAtTheEnd", QStringLiteral("ab") + kHigh,
+                          QStringLiteral("ab") + kReplacement},
+        LoneSurrogateCase{"LowInside", QStringLiteral("a") + kLow + QStringLiteral("b"),
+                          QStringLiteral("a") + kReplacement + QStringLiteral("b")},
+        LoneSurrogateCase{"PairSwapped", QString(kLow) + kHigh,
+                          QString(kReplacement) + kReplacement},
+        LoneSurrogateCase{"HighThenPair", QString(kHigh) + kHigh + kLow,
+                          QString(kReplacement) + kHigh + kLow},
+        LoneSurrogateCase{"PairIsKept", QString(kHigh) + kLow, QString(kHigh) + kLow}),
+    testing::CaseName{});
 
 } // namespace
 } // namespace tavenor

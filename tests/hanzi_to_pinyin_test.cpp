@@ -39,7 +39,7 @@ TEST_F(HanziToPinyinTest, OptionsLeftOutCountAsOn)
 TEST_F(HanziToPinyinTest, NoItemsMeansNoReadingIsAsked)
 {
     EXPECT_EQ(HanziToPinyin(provider, "a"), "");
-    EXPECT_EQ(provider.calls, std::vector<std::string> {"count a"});
+    EXPECT_EQ(provider.calls, std::vector<std::string>{"count a"});
 }
 
 TEST_F(HanziToPinyinTest, AReadingWithoutLettersIsPassedOnRawWithoutBlank)

@@ -21,7 +21,7 @@ using testing::FakeBoxes;
 using testing::ScriptedLuQuestion;
 using testing::ScriptedProvider;
 
-constexpr std::size_t kMegabyte = std::size_t {1} << 20;
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 
 std::string repeated(const std::string& block, std::size_t times)
 {

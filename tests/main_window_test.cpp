@@ -33,7 +33,7 @@ constexpr QRgb kGreen = qRgb(0, 255, 0);
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kSilver = qRgb(192, 192, 192);
 
-const QStringList kResultBoxes {"编辑框3", "编辑框4", "编辑框6", "编辑框5"};
+const QStringList kResultBoxes{"编辑框3", "编辑框4", "编辑框6", "编辑框5"};
 
 // Anti-aliased text in colour c on black only has pixels k * c for some 0 <= k <= 1.
 bool isShadeOf(QRgb pixel, QRgb colour)
@@ -272,7 +272,7 @@ private slots:
     void tabVisitsLyricsPinyinThenResults()
     {
         QCOMPARE(QApplication::focusWidget(), lyricsBox());
-        QStringList visited {QApplication::focusWidget()->objectName()};
+        QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();

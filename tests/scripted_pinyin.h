@@ -36,10 +36,14 @@ class ScriptedLuQuestion : public LuQuestion {
 public:
     std::deque<bool> answers;
     std::vector<std::pair<std::string, std::string>> asked;
+    // Each question's character, position and offered answer, as "鲁 3 lu".
+    std::vector<std::string> occurrences;
 
-    bool askIsLu(std::string_view title, std::string_view message) override
+    bool askIsLu(std::string_view title, std::string_view message, const LuOccurrence& lu) override
     {
         asked.emplace_back(title, message);
+        occurrences.push_back(std::string(lu.character) + " " + std::to_string(lu.position)
+                              + (lu.readsLu ? " lu" : " lv"));
         const bool yes = answers.empty() ? true : answers.front();
         if (!answers.empty())
             answers.pop_front();

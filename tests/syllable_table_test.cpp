@@ -20,16 +20,16 @@ protected:
 TEST_F(LoadedTable, HoldsEveryRowInOrderWithTheMarkerInPhonemes)
 {
     ASSERT_EQ(table.size(), 409U);
-    EXPECT_EQ(table[0], (SyllableRecord {"a", "a", "a[a]"}));
+    EXPECT_EQ(table[0], (SyllableRecord{"a", "a", "a[a]"}));
     EXPECT_EQ(table[1].phonemes, "a[a i]" + kMarker);
     EXPECT_EQ(table[153].phonemes, "ke[ ke N\\]" + kMarker);
     EXPECT_EQ(table[383].phonemes, "cha[tSa ]+n[N\\]");
-    EXPECT_EQ(table[408], (SyllableRecord {"zuo", "zu o", "zu[dz M o]" + kMarker}));
+    EXPECT_EQ(table[408], (SyllableRecord{"zuo", "zu o", "zu[dz M o]" + kMarker}));
 }
 
 TEST_F(LoadedTable, KeepsBothCopiesOfEachDuplicate)
 {
-    for (const auto& [first, second] : {std::pair {185, 191}, {230, 231}, {261, 262}, {352, 353}}) {
+    for (const auto& [first, second] : {std::pair{185, 191}, {230, 231}, {261, 262}, {352, 353}}) {
         const auto a = static_cast<std::size_t>(first - 1);
         const auto b = static_cast<std::size_t>(second - 1);
         EXPECT_EQ(table[a], table[b]) << first << " and " << second;
@@ -68,9 +68,9 @@ TEST(LoadSyllableTable, ShortRowsGetEmptyFieldsAndExtraFieldsAreIgnored)
     SyllableTable table;
     LoadSyllableTable(table, "ba\r\nni=ni\r\nwo=wo=wo[w o]=extra\r\n");
     ASSERT_EQ(table.size(), 3U);
-    EXPECT_EQ(table[0], (SyllableRecord {"ba", "", ""}));
-    EXPECT_EQ(table[1], (SyllableRecord {"ni", "ni", ""}));
-    EXPECT_EQ(table[2], (SyllableRecord {"wo", "wo", "wo[w o]"}));
+    EXPECT_EQ(table[0], (SyllableRecord{"ba", "", ""}));
+    EXPECT_EQ(table[1], (SyllableRecord{"ni", "ni", ""}));
+    EXPECT_EQ(table[2], (SyllableRecord{"wo", "wo", "wo[w o]"}));
 }
 
 TEST(LoadSyllableTable, ASecondLoadGoesAheadOfWhatIsThere)

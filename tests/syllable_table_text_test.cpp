@@ -78,12 +78,12 @@ TEST_P(SyllableTableTextRowTest, RowStandsExactly)
 
 INSTANTIATE_TEST_SUITE_P(
     QuotedRows, SyllableTableTextRowTest,
-    ::testing::Values(RowCase {1, "a=a=a[a]"}, RowCase {2, "ai=a i=a[a i]" + kMarker},
-                      RowCase {154, "keng=ke n=ke[ ke N\\]" + kMarker},
-                      RowCase {185, "lu=ru=ru[4' M]"}, RowCase {187, "lv=ri yu=ri[4' i]+yu[jM]"},
-                      RowCase {191, "lu=ru=ru[4' M]"}, RowCase {384, "zhan=cha n=cha[tSa ]+n[N\\]"},
-                      RowCase {395, "zhua=ju wa=ju[dZ M]+wa[wa]"},
-                      RowCase {409, "zuo=zu o=zu[dz M o]" + kMarker}));
+    ::testing::Values(RowCase{1, "a=a=a[a]"}, RowCase{2, "ai=a i=a[a i]" + kMarker},
+                      RowCase{154, "keng=ke n=ke[ ke N\\]" + kMarker},
+                      RowCase{185, "lu=ru=ru[4' M]"}, RowCase{187, "lv=ri yu=ri[4' i]+yu[jM]"},
+                      RowCase{191, "lu=ru=ru[4' M]"}, RowCase{384, "zhan=cha n=cha[tSa ]+n[N\\]"},
+                      RowCase{395, "zhua=ju wa=ju[dZ M]+wa[wa]"},
+                      RowCase{409, "zuo=zu o=zu[dz M o]" + kMarker}));
 
 TEST(SyllableTableText, OnlyLvSpellsUmlautWithV)
 {

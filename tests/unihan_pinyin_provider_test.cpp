@@ -41,23 +41,23 @@ TEST_P(UnihanPinyinProviderItems, CountsAndReadsTheCharactersThatHaveReadings)
 INSTANTIATE_TEST_SUITE_P(
     Texts, UnihanPinyinProviderItems,
     ::testing::Values(
-        ItemsCase {"Empty", "", {}}, ItemsCase {"OneCharacter", kNi, {kNiReading}},
-        ItemsCase {"FourByteCharacter", kHe, {kHeReading}},
-        ItemsCase {"InTextOrder", kNi + kHe + kHao, {kNiReading, kHeReading, kHaoReading}},
-        ItemsCase {"LettersBlanksAndPunctuationAreNoItems",
-                   "a " + kNi
-                       + "\xA3\xAC"
-                         "1"
-                       + kHao + "\xA4\xA2.",
-                   {kNiReading, kHaoReading}},
+        ItemsCase{"Empty", "", {}}, ItemsCase{"OneCharacter", kNi, {kNiReading}},
+        ItemsCase{"FourByteCharacter", kHe, {kHeReading}},
+        ItemsCase{"InTextOrder", kNi + kHe + kHao, {kNiReading, kHeReading, kHaoReading}},
+        ItemsCase{"LettersBlanksAndPunctuationAreNoItems",
+                  "a " + kNi
+                      + "\xA3\xAC"
+                        "1"
+                      + kHao + "\xA4\xA2.",
+                  {kNiReading, kHaoReading}},
         // A lone half-width letter must not make the provider pair bytes across characters.
-        ItemsCase {"OddByteBeforeCharacters", "x" + kNi + kHao, {kNiReading, kHaoReading}},
-        ItemsCase {"MalformedBytesAreSkipped", "\xFF" + kNi + "\x81", {kNiReading}},
-        ItemsCase {"TruncatedFourByteCharacter", kHe.substr(0, 3), {}},
-        ItemsCase {"InvalidTrailByte", "\xC4\x7F", {}},
-        ItemsCase {"UserDefinedArea", "\xAA\xA1\xFE\xFE", {}},
-        ItemsCase {"NulByte", std::string(1, '\0') + kNi, {kNiReading}}),
-    testing::CaseName {});
+        ItemsCase{"OddByteBeforeCharacters", "x" + kNi + kHao, {kNiReading, kHaoReading}},
+        ItemsCase{"MalformedBytesAreSkipped", "\xFF" + kNi + "\x81", {kNiReading}},
+        ItemsCase{"TruncatedFourByteCharacter", kHe.substr(0, 3), {}},
+        ItemsCase{"InvalidTrailByte", "\xC4\x7F", {}},
+        ItemsCase{"UserDefinedArea", "\xAA\xA1\xFE\xFE", {}},
+        ItemsCase{"NulByte", std::string(1, '\0') + kNi, {kNiReading}}),
+    testing::CaseName{});
 
 TEST(UnihanPinyinProvider, ItemsOutsideTheCountReadEmpty)
 {

@@ -31,14 +31,14 @@ TEST_P(Utf8RoundTripTest, ThroughGb18030ChangesNothing)
 // U+FEFF at the start is what QString::fromUtf8 silently drops.
 INSTANTIATE_TEST_SUITE_P(
     Texts, Utf8RoundTripTest,
-    ::testing::Values(RoundTripCase {"LeadingZeroWidthNoBreakSpace", "\xEF\xBB\xBFni,", 4},
-                      RoundTripCase {"TwoLeadingMarks", "\xEF\xBB\xBF\xEF\xBB\xBF", 2},
-                      RoundTripCase {"MarkInside", "ni\xEF\xBB\xBF,", 4},
-                      RoundTripCase {"NulAndControls", std::string("a\0\x01\x7F", 4), 4},
-                      RoundTripCase {"ChineseAndEmoji", "\xE4\xBD\xA0\xF0\x9F\x98\x80", 3},
-                      RoundTripCase {"LastCodePoint", "\xF4\x8F\xBF\xBF", 2},
-                      RoundTripCase {"Empty", "", 0}),
-    testing::CaseName {});
+    ::testing::Values(RoundTripCase{"LeadingZeroWidthNoBreakSpace", "\xEF\xBB\xBFni,", 4},
+                      RoundTripCase{"TwoLeadingMarks", "\xEF\xBB\xBF\xEF\xBB\xBF", 2},
+                      RoundTripCase{"MarkInside", "ni\xEF\xBB\xBF,", 4},
+                      RoundTripCase{"NulAndControls", std::string("a\0\x01\x7F", 4), 4},
+                      RoundTripCase{"ChineseAndEmoji", "\xE4\xBD\xA0\xF0\x9F\x98\x80", 3},
+                      RoundTripCase{"LastCodePoint", "\xF4\x8F\xBF\xBF", 2},
+                      RoundTripCase{"Empty", "", 0}),
+    testing::CaseName{});
 
 } // namespace
 } // namespace tavenor

@@ -22,12 +22,12 @@
 namespace tavenor {
 namespace {
 
-constexpr qsizetype kMegabyte = qsizetype {1} << 20;
+constexpr qsizetype kMegabyte = qsizetype{1} << 20;
 
 // The huge lyrics hold no "lu": its question would wait for a user.
 class NoQuestionExpected final : public LuQuestion {
 public:
-    bool askIsLu(std::string_view, std::string_view) override
+    bool askIsLu(std::string_view, std::string_view, const LuOccurrence&) override
     {
         qFatal("the lyrics were meant to hold no lu");
     }

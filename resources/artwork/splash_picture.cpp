@@ -141,7 +141,7 @@ void paintTitle(QPainter& painter)
     forEachPixelOfText(kTitle,
                        [&](int column, int row) { block(column, row, 4, 4, QColor(60, 20, 90)); });
     forEachPixelOfText(kTitle, [&](int column, int row) {
-        for (const auto& [dx, dy] : {std::pair {-2, 0}, {2, 0}, {0, -2}, {0, 2}})
+        for (const auto& [dx, dy] : {std::pair{-2, 0}, {2, 0}, {0, -2}, {0, 2}})
             block(column, row, dx, dy, QColor(10, 20, 50));
     });
     const QColor rows[] = {QColor(230, 255, 255), QColor(190, 255, 255), QColor(120, 250, 255),
