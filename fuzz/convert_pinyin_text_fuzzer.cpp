@@ -33,12 +33,14 @@ const std::map<std::string_view, const SyllableRecord*>& firstRows()
     return rows;
 }
 
+bool separates(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
 std::vector<std::string_view> nonEmptyPieces(std::string_view text)
 {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == ',') {
+        if (i == text.size() || separates(text[i])) {
             if (i > start)
                 pieces.push_back(text.substr(start, i - start));
             start = i + 1;
@@ -85,7 +87,10 @@ std::size_t checkPiece(std::string_view piece, const RomajiTexts& one)
     FUZZ_CHECK(withoutCommas(one.decomposition) == syllable);
     const std::size_t parts = CountOccurrences(one.decomposition, ",");
     FUZZ_CHECK(one.decomposition.ends_with(",") && (parts == 2 || parts == 3));
-    return CountOccurrences(piece, "\r\n") + 1;
+    // A piece holds no line break, so its history is one line.
+    FUZZ_CHECK(CountOccurrences(one.history, "\r\n") == 1);
+    FUZZ_CHECK(one.history.find_first_of("\r\n") == syllable.size());
+    return 1;
 }
 
 } // namespace
@@ -113,6 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(CountOccurrences(whole.romaji, " , ") == pieces.size());
     FUZZ_CHECK(CountOccurrences(whole.final, "\r\n") == pieces.size());
     FUZZ_CHECK(CountOccurrences(whole.history, "\r\n") == historyBreaks);
+    FUZZ_CHECK(whole.decomposition.find_first_of("\r\n") == std::string::npos);
+    FUZZ_CHECK(whole.romaji.find_first_of("\r\n") == std::string::npos);
 
     if (IsWellFormedGb18030(text)) {
         FUZZ_CHECK(IsWellFormedGb18030(whole.decomposition));

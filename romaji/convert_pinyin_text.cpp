@@ -1,8 +1,8 @@
 #include "romaji/convert_pinyin_text.h"
 
-#include "text/cut_text.h"
 #include "text/gb18030_characters.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -99,7 +99,14 @@ bool hasZeroInitial(const Characters& s)
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table)
 {
     RomajiTexts texts;
-    for (const std::string_view piece : CutText(pinyinText, ",")) {
+    // A line break pasted into the one-line pinyin box separates syllables as a comma does, so
+    // that it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF.
+    constexpr std::string_view kSeparators = ",\r\n";
+    std::string_view rest = pinyinText;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find_first_of(kSeparators), rest.size());
+        const std::string_view piece = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
         if (piece.empty())
             continue;
         Characters syllable = SplitGb18030Characters(piece);

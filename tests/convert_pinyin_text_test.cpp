@@ -83,6 +83,11 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"EmptyPiecesAreDropped",
                     ",,ba,,ni,,",
                     {"b,a,n,i,", "pa , ni , ", "pa[p a]\r\nni[J i]\r\n", "ba\r\nni\r\n"}},
+        // Pasted lines: every kind of line break separates like a comma and reaches no box.
+        ConvertCase{"LineBreaksSeparateLikeCommas",
+                    "ba\r\nni\nba\rni,\r\n",
+                    {"b,a,n,i,b,a,n,i,", "pa , ni , pa , ni , ",
+                     "pa[p a]\r\nni[J i]\r\npa[p a]\r\nni[J i]\r\n", "ba\r\nni\r\nba\r\nni\r\n"}},
         // 你 (C4 E3) typed into the box: with the trailing byte counted on its own, "\xE3" would
         // never be split from its lead.
         ConvertCase{"ChineseCharacterStaysWhole",
