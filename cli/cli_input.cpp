@@ -36,12 +36,16 @@ std::optional<std::string> ReadCliInput(const QString& file, CliStreams streams)
         QFile source(file);
         if (!source.open(QIODevice::ReadOnly))
             return cannotRead(source, streams.err);
-        const QByteArray bytes = source.readAll();
-        if (source.error() != QFileDevice::NoError)
+        // Straight into the string: a QByteArray on the way would hold the input twice.
+        input.reserve(static_cast<std::size_t>(source.size()));
+        char chunk[1 << 16];
+        qint64 got = 0;
+        while ((got = source.read(chunk, sizeof chunk)) > 0)
+            input.append(chunk, static_cast<std::size_t>(got));
+        if (got < 0 || source.error() != QFileDevice::NoError)
             return cannotRead(source, streams.err);
-        input.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
-    if (const auto problem = DescribeInvalidUtf8(SplitInputLines(input))) {
+    if (const auto problem = DescribeInvalidUtf8(input)) {
         streams.err << "tavenor-cli: " << *problem << '\n';
         return std::nullopt;
     }

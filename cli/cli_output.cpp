@@ -4,12 +4,40 @@
 
 namespace tavenor {
 
-int WriteCliOutput(std::string_view output, CliStreams streams)
+namespace {
+
+// Large enough that writing costs little per byte, small enough to stay in the cache.
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+} // namespace
+
+CliOutput::CliOutput(CliStreams streams, Timing timing)
+    : m_streams(streams)
+    , m_timing(timing)
 {
-    streams.out << output;
-    if (streams.out.flush())
+    m_pending.reserve(kBlockSize * 2);
+}
+
+void CliOutput::sendFullBlock()
+{
+    if (m_timing == Timing::InBlocks && m_pending.size() >= kBlockSize)
+        send();
+}
+
+void CliOutput::send()
+{
+    if (!m_failed
+        && !m_streams.out.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size())))
+        m_failed = true;
+    m_pending.clear();
+}
+
+int CliOutput::finish()
+{
+    send();
+    if (!m_failed && m_streams.out.flush())
         return 0;
-    streams.err << "tavenor-cli: cannot write the output\n";
+    m_streams.err << "tavenor-cli: cannot write the output\n";
     return 1;
 }
 

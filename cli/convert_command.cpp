@@ -5,10 +5,7 @@
 #include "cli/input_lines.h"
 #include "cli/line_result.h"
 #include "codec/gb18030_codec.h"
-#include "codec/utf8_text.h"
 #include "romaji/convert_pinyin_text.h"
-
-#include <ostream>
 
 namespace tavenor {
 
@@ -19,12 +16,18 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
         return 1;
     SyllableTable table;
     LoadSyllableTable(table);
-    std::string output;
-    for (const std::string_view line : SplitInputLines(*input)) {
-        const std::string pinyin = ToGb18030(FromUtf8(line));
-        output += FormatLineResult(ConvertPinyinText(pinyin, table), json);
+    CliOutput output(streams, CliOutput::Timing::InBlocks);
+    LineResultWriter results(output, json);
+    // Reused from line to line, so that a long input costs few allocations.
+    std::string pinyin;
+    RomajiTexts texts;
+    for (std::string_view rest = *input; !rest.empty() && !output.failed();) {
+        pinyin.clear();
+        AppendUtf8AsGb18030(TakeInputLine(rest), pinyin);
+        ConvertPinyinText(pinyin, table, texts);
+        results.write(texts);
     }
-    return WriteCliOutput(output, streams);
+    return output.finish();
 }
 
 } // namespace tavenor

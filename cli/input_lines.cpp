@@ -1,8 +1,8 @@
 #include "cli/input_lines.h"
 
 #include "codec/utf8_validation.h"
-#include "text/cut_text.h"
 
+#include <algorithm>
 #include <istream>
 
 namespace tavenor {
@@ -16,21 +16,22 @@ std::string ReadAll(std::istream& in)
     return all;
 }
 
-std::vector<std::string_view> SplitInputLines(std::string_view input)
+std::string_view TakeInputLine(std::string_view& rest)
 {
-    std::vector<std::string_view> lines = CutText(input, "\n");
-    for (std::string_view& line : lines) {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-    }
-    return lines;
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
 }
 
-std::optional<std::string> DescribeInvalidUtf8(const std::vector<std::string_view>& lines)
+std::optional<std::string> DescribeInvalidUtf8(std::string_view input)
 {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const auto offset = FindInvalidUtf8(lines[i]))
-            return "line " + std::to_string(i + 1) + ", byte " + std::to_string(*offset + 1)
+    for (std::size_t number = 1; !input.empty(); ++number) {
+        const std::string_view line = TakeInputLine(input);
+        if (const auto offset = FindInvalidUtf8(line))
+            return "line " + std::to_string(number) + ", byte " + std::to_string(*offset + 1)
                 + ": invalid UTF-8";
     }
     return std::nullopt;

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QString>
-
+#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace tavenor {
 
-// One JSON object on one line, keys in the order given, values as UTF-8 JSON strings.
-std::string JsonLine(const std::vector<std::pair<std::string_view, QString>>& members);
+// One member of a JSON line: its key (ASCII) and its value, a box text in GB18030.
+struct JsonMember {
+    std::string_view key;
+    std::string_view value;
+};
+
+// One JSON object on one line, keys in the order given, values as UTF-8 JSON strings, appended
+// to out.
+void AppendJsonLine(std::span<const JsonMember> members, std::string& out);
 
 } // namespace tavenor

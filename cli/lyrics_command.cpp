@@ -6,7 +6,6 @@
 #include "cli/line_result.h"
 #include "cli/terminal_lu_question.h"
 #include "codec/gb18030_codec.h"
-#include "codec/utf8_text.h"
 #include "pinyin/fetch_lyrics_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
@@ -28,18 +27,23 @@ private:
     bool m_yes;
 };
 
-std::string convertLines(const std::string& input, LuQuestion& question, bool json)
+void convertLines(std::string_view input, LuQuestion& question, LineResultWriter& results,
+                  const CliOutput& output)
 {
     const UnihanPinyinProvider provider;
     SyllableTable table;
     LoadSyllableTable(table);
-    std::string output;
-    for (const std::string_view line : SplitInputLines(input)) {
-        const std::string lyrics = ToGb18030(FromUtf8(line));
-        const std::string pinyin = BuildPinyinList(lyrics, provider, question);
-        output += FormatLineResult(ConvertPinyinText(pinyin, table), json, pinyin);
+    // Reused from line to line, so that a long input costs few allocations.
+    std::string lyrics;
+    std::string pinyin;
+    RomajiTexts texts;
+    for (std::string_view rest = input; !rest.empty() && !output.failed();) {
+        lyrics.clear();
+        AppendUtf8AsGb18030(TakeInputLine(rest), lyrics);
+        BuildPinyinList(lyrics, provider, question, pinyin);
+        ConvertPinyinText(pinyin, table, texts);
+        results.write(texts, pinyin);
     }
-    return output;
 }
 
 } // namespace
@@ -59,15 +63,18 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, bool json, CliStreams st
     if (!input)
         return 1;
     try {
-        std::string output;
+        // The questions may share the terminal with the output: it waits for the last answer.
+        CliOutput output(streams,
+                         terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
+        LineResultWriter results(output, json);
         if (terminal) {
             TerminalLuQuestion question(*terminal);
-            output = convertLines(*input, question, json);
+            convertLines(*input, question, results, output);
         } else {
             FixedLuAnswer question(lu == LuAnswers::Yes);
-            output = convertLines(*input, question, json);
+            convertLines(*input, question, results, output);
         }
-        return WriteCliOutput(output, streams);
+        return output.finish();
     } catch (const TerminalLuQuestion::NoAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';
         return 1;

@@ -13,4 +13,9 @@ namespace tavenor {
 std::string ToGb18030(const QString& text);
 QString FromGb18030(std::string_view bytes);
 
+// The same conversions between UTF-8 and GB18030 bytes, appended to out, for batches that need no
+// QString. Ill-formed UTF-8 turns into U+FFFD as FromUtf8 decodes it.
+void AppendUtf8AsGb18030(std::string_view utf8, std::string& out);
+void AppendGb18030AsUtf8(std::string_view bytes, std::string& out);
+
 } // namespace tavenor

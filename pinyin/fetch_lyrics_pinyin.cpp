@@ -11,19 +11,29 @@ std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provi
                             LuQuestion& question)
 {
     std::string list;
+    BuildPinyinList(lyrics, provider, question, list);
+    return list;
+}
+
+void BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, LuQuestion& question,
+                     std::string& list)
+{
+    list.clear();
     for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
-        std::string entry = HanziToPinyin(provider, unit, 0, 0) + ",";
-        if (entry == "lu,") {
+        const std::string syllable = HanziToPinyin(provider, unit, 0, 0);
+        if (syllable == "lu") {
             // The plain syllable has lost the umlaut; the reading itself still shows it.
             const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));
-            if (!question.askIsLu(kLuQuestionTitle, kLuQuestionMessage, {unit, position, readsLu}))
-                entry = "lv,";
+            const bool isLu
+                = question.askIsLu(kLuQuestionTitle, kLuQuestionMessage, {unit, position, readsLu});
+            list += isLu ? "lu" : "lv";
+        } else {
+            list += syllable;
         }
-        list += entry;
+        list += ',';
     }
-    return list;
 }
 
 void FetchLyricsPinyin(BoxAccess& boxes, const PinyinProvider& provider, LuQuestion& question,

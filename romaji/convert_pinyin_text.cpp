@@ -99,6 +99,17 @@ bool hasZeroInitial(const Characters& s)
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table)
 {
     RomajiTexts texts;
+    ConvertPinyinText(pinyinText, table, texts);
+    return texts;
+}
+
+void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, RomajiTexts& texts)
+{
+    texts.decomposition.clear();
+    texts.romaji.clear();
+    texts.final.clear();
+    texts.history.clear();
+    Characters syllable;
     // A line break pasted into the one-line pinyin box separates syllables as a comma does, so
     // that it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF.
     constexpr std::string_view kSeparators = ",\r\n";
@@ -109,7 +120,7 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
         rest.remove_prefix(std::min(end + 1, rest.size()));
         if (piece.empty())
             continue;
-        Characters syllable = SplitGb18030Characters(piece);
+        SplitGb18030Characters(piece, syllable);
         if (hasZeroInitial(syllable)) {
             appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
         } else {
@@ -126,7 +137,6 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
         texts.final += row ? std::string_view(row->phonemes) : std::string_view("?");
         texts.final += kLineBreak;
     }
-    return texts;
 }
 
 } // namespace tavenor

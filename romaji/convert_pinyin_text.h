@@ -12,4 +12,7 @@ namespace tavenor {
 // into the box is never cut in half. Empty pieces are dropped.
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table);
 
+// The same into texts, replacing what they held; a batch that reuses them allocates little.
+void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, RomajiTexts& texts);
+
 } // namespace tavenor

@@ -1,8 +1,15 @@
 #include "codec/gb18030_codec.h"
+#include "codec/gb18030_map.h"
+#include "codec/utf8_text.h"
 
 #include "case_name.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tavenor {
 namespace {
@@ -65,6 +72,114 @@ INSTANTIATE_TEST_SUITE_P(
                           QString(kReplacement) + kHigh + kLow},
         LoneSurrogateCase{"PairIsKept", QString(kHigh) + kLow, QString(kHigh) + kLow}),
     testing::CaseName{});
+
+// The program's own tables and loops against ICU's converter, over every character there is.
+
+std::string icuEncode(const QString& text)
+{
+    const QByteArray bytes = QStringEncoder("GB18030").encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString icuDecode(std::string_view bytes)
+{
+    return QStringDecoder("GB18030").decode(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string utf8Of(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+// Where two long texts first differ, for a readable failure.
+template <typename Text> std::ptrdiff_t firstDifference(const Text& a, const Text& b)
+{
+    return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+}
+
+#define EXPECT_SAME_TEXT(ours, icu)                                                                \
+    EXPECT_TRUE((ours) == (icu)) << "first difference at " << firstDifference(ours, icu)
+
+TEST(Gb18030AgainstIcu, TheTablesAreInUse) { EXPECT_TRUE(Gb18030Map::instance().usable()); }
+
+TEST(Gb18030AgainstIcu, EveryScalarValueEncodesTheSame)
+{
+    QString all;
+    for (char32_t codePoint = 0; codePoint <= 0x10FFFF; ++codePoint) {
+        if (!QChar::isSurrogate(codePoint))
+            all.append(QString::fromUcs4(&codePoint, 1));
+    }
+    const std::string icu = icuEncode(all);
+    EXPECT_SAME_TEXT(ToGb18030(all), icu);
+    std::string fromUtf8 = "kept:";
+    AppendUtf8AsGb18030(utf8Of(all), fromUtf8);
+    EXPECT_SAME_TEXT(fromUtf8, "kept:" + icu);
+}
+
+std::string fourByteCode(std::size_t index)
+{
+    const std::uint32_t code = Gb18030Map::fourByteCode(index);
+    return {static_cast<char>(code >> 24), static_cast<char>(code >> 16),
+            static_cast<char>(code >> 8), static_cast<char>(code)};
+}
+
+// Well-formed texts, each decoded whole, and texts that only ICU may decode, which must come out
+// as ICU makes them.
+std::vector<std::string> decodingTexts()
+{
+    std::string oneAndTwoBytes;
+    for (unsigned b = 0; b < 0x80; ++b)
+        oneAndTwoBytes += static_cast<char>(b);
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail != 0x7F)
+                oneAndTwoBytes += {static_cast<char>(lead), static_cast<char>(trail)};
+        }
+    }
+    std::string fourByteBmp;
+    for (std::size_t index = 0; index < 39420; ++index)
+        fourByteBmp += fourByteCode(index);
+    std::string supplementary;
+    for (std::size_t index = 189000; index < 189000 + 0x100000; ++index)
+        supplementary += fourByteCode(index);
+    return {oneAndTwoBytes,
+            fourByteBmp,
+            supplementary,
+            "ni\x80hao",
+            "\xFF",
+            "\x81\x0D\x0A",
+            "\xC4",
+            "\xC4\xE3\x81\x30",
+            "\x84\x31\xA5\x30",
+            "\xE3\x32\x9A\x36",
+            "\x81\x30\xFF\x30",
+            "\xFE\x39\xFE\x39",
+            "\xC4\x7F"};
+}
+
+TEST(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
+{
+    for (const std::string& text : decodingTexts()) {
+        const QString icu = icuDecode(text);
+        EXPECT_SAME_TEXT(FromGb18030(text), icu);
+        std::string utf8 = "kept:";
+        AppendGb18030AsUtf8(text, utf8);
+        EXPECT_SAME_TEXT(utf8, "kept:" + utf8Of(icu));
+    }
+}
+
+TEST(Gb18030AgainstIcu, IllFormedUtf8DecodesAsFromUtf8Would)
+{
+    for (const std::string_view utf8 : {"a\xFF"
+                                        "b",
+                                        "\xE4\xBD", "\xED\xA0\x80", "\xC0\xAF"}) {
+        std::string bytes;
+        AppendUtf8AsGb18030(utf8, bytes);
+        EXPECT_EQ(bytes, ToGb18030(FromUtf8(utf8)));
+    }
+}
 
 } // namespace
 } // namespace tavenor

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace tavenor {
+
+// GB18030 character by character, exactly as ICU's converter reads and writes it, from tables
+// that ICU fills once per process; the loops over them are ours, so a text costs no converter
+// and no detour through QString.
+class Gb18030Map {
+public:
+    // The map of this process, made on first use.
+    static const Gb18030Map& instance();
+
+    // False when ICU's mapping is not the one-to-one mapping that the tables expect; then every
+    // text must go through ICU itself.
+    bool usable() const noexcept { return m_usable; }
+
+    // Writes the GB18030 bytes of a Unicode scalar value (no surrogate) at out, which has room for
+    // four; returns how many.
+    std::size_t encode(char32_t codePoint, char* out) const noexcept
+    {
+        if (codePoint < 0x80) {
+            out[0] = static_cast<char>(codePoint);
+            return 1;
+        }
+        const std::uint32_t code = codePoint < 0x10000
+            ? m_fromBmp[codePoint]
+            : fourByteCode(codePoint - 0x10000 + kFirstSupplementaryIndex);
+        if (code <= 0xFFFF) {
+            out[0] = static_cast<char>(code >> 8);
+            out[1] = static_cast<char>(code);
+            return 2;
+        }
+        for (int i = 0; i < 4; ++i)
+            out[i] = static_cast<char>(code >> (24 - 8 * i));
+        return 4;
+    }
+
+    // The character at the start of bytes (not empty): its code point and its length in bytes,
+    // or length 0 where ICU decides alone: a malformed or unassigned sequence, which ICU replaces
+    // in its own way.
+    struct Decoded {
+        char32_t codePoint;
+        std::size_t length;
+    };
+    Decoded decode(std::string_view bytes) const noexcept
+    {
+        const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+        const unsigned lead = byte(0);
+        if (lead < 0x80)
+            return {lead, 1};
+        if (lead == 0x80 || lead == 0xFF || bytes.size() < 2)
+            return {0, 0};
+        if (byte(1) >= 0x40) {
+            const char16_t character = m_fromTwoBytes[(lead - 0x81) * 256 + byte(1)];
+            return {character, character != 0 ? 2u : 0u};
+        }
+        if (bytes.size() < 4 || !isDigit(byte(1)) || byte(2) < 0x81 || byte(2) == 0xFF
+            || !isDigit(byte(3)))
+            return {0, 0};
+        const std::size_t index
+            = (((lead - 0x81) * 10 + (byte(1) - 0x30)) * 126 + (byte(2) - 0x81)) * 10
+            + (byte(3) - 0x30);
+        if (index < kFourByteBmpCodes)
+            return {m_fromFourBytes[index], 4};
+        if (index >= kFirstSupplementaryIndex && index - kFirstSupplementaryIndex < 0x100000)
+            return {static_cast<char32_t>(0x10000 + index - kFirstSupplementaryIndex), 4};
+        return {0, 0};
+    }
+
+    // The four bytes, packed big-endian, of the four-byte code numbered index from 81 30 81 30.
+    static std::uint32_t fourByteCode(std::size_t index) noexcept
+    {
+        const auto b4 = static_cast<std::uint32_t>(0x30 + index % 10);
+        index /= 10;
+        const auto b3 = static_cast<std::uint32_t>(0x81 + index % 126);
+        index /= 126;
+        const auto b2 = static_cast<std::uint32_t>(0x30 + index % 10);
+        const auto b1 = static_cast<std::uint32_t>(0x81 + index / 10);
+        return b1 << 24 | b2 << 16 | b3 << 8 | b4;
+    }
+
+private:
+    Gb18030Map();
+
+    static bool isDigit(unsigned b) noexcept { return b >= 0x30 && b <= 0x39; }
+
+    static constexpr std::size_t kLeads = 0xFE - 0x81 + 1;
+    // The BMP's four-byte codes run from 81 30 81 30 to 84 31 A4 39; U+10000 is 90 30 81 30, and
+    // the other planes follow it in order.
+    static constexpr std::size_t kFourByteBmpCodes = 39420;
+    static constexpr std::size_t kFirstSupplementaryIndex = 189000;
+
+    bool m_usable = false;
+    // Index code point: GB18030 bytes packed big-endian; two bytes above 0xFF, else four.
+    std::unique_ptr<std::uint32_t[]> m_fromBmp;
+    // Index (lead - 0x81) * 256 + trail: the BMP character, 0 for no two-byte character.
+    std::unique_ptr<char16_t[]> m_fromTwoBytes;
+    // Index of the four-byte code from 81 30 81 30: the BMP character.
+    std::unique_ptr<char16_t[]> m_fromFourBytes;
+};
+
+} // namespace tavenor
