@@ -3,6 +3,7 @@
 #include "table/syllable_record.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
 
 private:
     std::vector<SyllableRecord> m_records;
+    // Each record's pinyin packed into one integer, in record order, so that each step of the
+    // scan is one comparison of integers.
+    std::vector<std::uint64_t> m_keys;
 };
 
 // Cuts text at CR LF into rows and each row at "=" into fields; row k becomes record k (inserted

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tavenor {
 namespace {
@@ -81,6 +83,31 @@ TEST(LoadSyllableTable, ASecondLoadGoesAheadOfWhatIsThere)
     ASSERT_EQ(table.size(), 2U);
     EXPECT_EQ(table[0].pinyin, "new");
     EXPECT_EQ(table[1].pinyin, "old");
+}
+
+// The scan compares packed keys; it must agree with comparing the texts, around the seven bytes
+// that fit one key, with bytes that are not letters, and with duplicates of every length.
+TEST(FindFirst, AgreesWithComparingTheTexts)
+{
+    using namespace std::string_literals;
+    const std::vector<std::string> keys{"ba",        "abcdefg", "abcdefgh",  "abcdefgh",
+                                        "abcdefghi", "ba",      "b"s + '\0', "\xC4\xE3",
+                                        "",          "zhuang",  "abcdefg",   "x\xFF\xFF\xFF"};
+    std::string text;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        text += keys[i] + "=r" + std::to_string(i) + "\r\n";
+    SyllableTable table;
+    LoadSyllableTable(table, text);
+    ASSERT_EQ(table.size(), keys.size());
+    std::vector<std::string> probes = keys;
+    for (const std::string& more : {"b"s, "abcdef"s, "abcdefgi"s, "abcdefghij"s, "Ba"s, "x"s})
+        probes.push_back(more);
+    for (const std::string& probe : probes) {
+        const auto expected = std::find_if(
+            table.begin(), table.end(), [&](const SyllableRecord& r) { return r.pinyin == probe; });
+        EXPECT_EQ(table.findFirst(probe), expected == table.end() ? nullptr : &*expected)
+            << "probe of " << probe.size() << " bytes: " << probe;
+    }
 }
 
 } // namespace
