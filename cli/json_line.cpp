@@ -3,62 +3,78 @@
 #include "codec/gb18030_codec.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tavenor {
 namespace {
 
-// The escape of one byte of UTF-8 in a JSON string, if it needs one: the short forms, or \u00XX
-// for the other control characters. No byte of a multi-byte character needs one.
-std::string_view escapeOf(unsigned char c, char (&spelled)[7])
+// The escape of each byte of UTF-8 in a JSON string, empty for the bytes that stand as they are:
+// the short forms, or \u00XX for the other control characters. No byte of a multi-byte
+// character needs one.
+constexpr auto kEscapes = [] {
+    struct Escape {
+        char spelled[6];
+        unsigned char length;
+    };
+    std::array<Escape, 256> escapes{};
+    constexpr std::string_view hex = "0123456789abcdef";
+    for (unsigned c = 0; c < 0x20; ++c)
+        escapes[c] = {{'\\', 'u', '0', '0', hex[c >> 4], hex[c & 0xF]}, 6};
+    escapes['"'] = {{'\\', '"'}, 2};
+    escapes['\\'] = {{'\\', '\\'}, 2};
+    escapes['\n'] = {{'\\', 'n'}, 2};
+    escapes['\r'] = {{'\\', 'r'}, 2};
+    escapes['\t'] = {{'\\', 't'}, 2};
+    return escapes;
+}();
+
+// Whether any of eight bytes needs an escape: a control character, a quote or a backslash.
+bool anyNeedsEscape(std::uint64_t eight)
 {
-    switch (c) {
-    case '"': return "\\\"";
-    case '\\': return "\\\\";
-    case '\n': return "\\n";
-    case '\r': return "\\r";
-    case '\t': return "\\t";
-    default:
-        if (c >= 0x20)
-            return {};
-        constexpr std::string_view hex = "0123456789abcdef";
-        std::copy_n("\\u00", 4, spelled);
-        spelled[4] = hex[c >> 4];
-        spelled[5] = hex[c & 0xF];
-        return {spelled, 6};
-    }
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t highs = 0x8080808080808080;
+    const auto anyBelow
+        = [](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & highs; };
+    return (anyBelow(eight, 0x20) | anyBelow(eight ^ (ones * '"'), 1)
+            | anyBelow(eight ^ (ones * '\\'), 1))
+        != 0;
 }
 
-// The value is decoded in place at the end of out, then spread out backwards to make room for
-// its escapes, so that no copy of it is needed.
-void appendJsonString(std::string_view gb18030, std::string& out)
+void appendJsonString(std::string_view utf8, std::string& out)
 {
-    out += '"';
     const std::size_t start = out.size();
-    AppendGb18030AsUtf8(gb18030, out);
-    const std::size_t end = out.size();
-    char spelled[7];
-    std::size_t extra = 0;
-    for (std::size_t i = start; i < end; ++i)
-        extra += std::max<std::size_t>(escapeOf(static_cast<unsigned char>(out[i]), spelled).size(),
-                                       1)
-            - 1;
-    out.resize(end + extra);
-    for (std::size_t from = end, to = end + extra; from > start && to != from;) {
-        const char c = out[--from];
-        const std::string_view escape = escapeOf(static_cast<unsigned char>(c), spelled);
-        if (escape.empty()) {
-            out[--to] = c;
-        } else {
-            to -= escape.size();
-            std::copy(escape.begin(), escape.end(), out.begin() + static_cast<std::ptrdiff_t>(to));
+    // Six bytes at most for each byte, and the quotes.
+    out.resize(start + utf8.size() * 6 + 2);
+    char* next = out.data() + start;
+    *next++ = '"';
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        // Most bytes stand as they are: eight at a time.
+        std::uint64_t eight = 0;
+        while (i + 8 <= utf8.size()
+               && (std::memcpy(&eight, utf8.data() + i, 8), !anyNeedsEscape(eight))) {
+            std::memcpy(next, &eight, 8);
+            next += 8;
+            i += 8;
         }
+        if (i == utf8.size())
+            break;
+        const auto& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
+        if (escape.length == 0)
+            *next++ = utf8[i];
+        else
+            next = std::copy_n(escape.spelled, escape.length, next);
+        ++i;
     }
-    out += '"';
+    *next++ = '"';
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 } // namespace
 
-void AppendJsonLine(std::span<const JsonMember> members, std::string& out)
+void JsonLineWriter::append(std::span<const JsonMember> members, std::string& out)
 {
     out += '{';
     for (const JsonMember& member : members) {
@@ -67,7 +83,9 @@ void AppendJsonLine(std::span<const JsonMember> members, std::string& out)
         out += '"';
         out += member.key;
         out += "\":";
-        appendJsonString(member.value, out);
+        m_utf8.clear();
+        AppendGb18030AsUtf8(member.value, m_utf8);
+        appendJsonString(m_utf8, out);
     }
     out += "}\n";
 }

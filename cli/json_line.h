@@ -12,8 +12,14 @@ struct JsonMember {
     std::string_view value;
 };
 
-// One JSON object on one line, keys in the order given, values as UTF-8 JSON strings, appended
-// to out.
-void AppendJsonLine(std::span<const JsonMember> members, std::string& out);
+// Appends one JSON object on one line to out: keys in the order given, values as UTF-8 JSON
+// strings. Keeps the buffer that the values are decoded into from line to line.
+class JsonLineWriter {
+public:
+    void append(std::span<const JsonMember> members, std::string& out);
+
+private:
+    std::string m_utf8;
+};
 
 } // namespace tavenor

@@ -1,6 +1,5 @@
 #include "cli/line_result.h"
 
-#include "cli/json_line.h"
 #include "cli/output_text.h"
 
 #include <array>
@@ -18,7 +17,7 @@ void LineResultWriter::write(const RomajiTexts& texts, std::optional<std::string
                                                  {"romaji", texts.romaji},
                                                  {"final", texts.final},
                                                  {"history", texts.history}}};
-        AppendJsonLine(std::span(members).subspan(pinyinList ? 0 : 1), out);
+        m_jsonLine.append(std::span(members).subspan(pinyinList ? 0 : 1), out);
     }
     m_output.sendFullBlock();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_output.h"
+#include "cli/json_line.h"
 #include "romaji/romaji_texts.h"
 
 #include <optional>
@@ -24,6 +25,7 @@ public:
 private:
     CliOutput& m_output;
     bool m_json;
+    JsonLineWriter m_jsonLine;
 };
 
 } // namespace tavenor

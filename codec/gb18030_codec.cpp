@@ -155,7 +155,27 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out)
     // Three bytes of UTF-8 at most for each two bytes of GB18030, four for four.
     out.resize(start + bytes.size() + bytes.size() / 2);
     char* next = out.data() + start;
-    if (decodeEach(bytes, [&next](char32_t codePoint) { next = putUtf8(codePoint, next); })) {
+    const Gb18030Map& map = Gb18030Map::instance();
+    std::size_t i = map.usable() ? 0 : bytes.size() + 1;
+    while (i < bytes.size()) {
+        // Box texts are mostly ASCII and two-byte characters, so those are tried first.
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            *next++ = static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        const char16_t character = i + 1 < bytes.size()
+            ? map.twoByteCharacter(lead, static_cast<unsigned char>(bytes[i + 1]))
+            : 0;
+        const Gb18030Map::Decoded decoded
+            = character != 0 ? Gb18030Map::Decoded{character, 2} : map.decode(bytes.substr(i));
+        if (decoded.length == 0)
+            break;
+        next = putUtf8(decoded.codePoint, next);
+        i += decoded.length;
+    }
+    if (i == bytes.size()) {
         out.resize(static_cast<std::size_t>(next - out.data()));
         return;
     }

@@ -47,6 +47,13 @@ public:
         char32_t codePoint;
         std::size_t length;
     };
+    // The character of a two-byte code, or 0 when lead and trail make none; the common case of
+    // decode, for loops that test it first.
+    char16_t twoByteCharacter(unsigned char lead, unsigned char trail) const noexcept
+    {
+        return lead - 0x81u < kLeads ? m_fromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
+    }
+
     Decoded decode(std::string_view bytes) const noexcept
     {
         const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
@@ -56,7 +63,7 @@ public:
         if (lead == 0x80 || lead == 0xFF || bytes.size() < 2)
             return {0, 0};
         if (byte(1) >= 0x40) {
-            const char16_t character = m_fromTwoBytes[(lead - 0x81) * 256 + byte(1)];
+            const char16_t character = twoByteCharacter(static_cast<unsigned char>(lead), byte(1));
             return {character, character != 0 ? 2u : 0u};
         }
         if (bytes.size() < 4 || !isDigit(byte(1)) || byte(2) < 0x81 || byte(2) == 0xFF

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 
 namespace tavenor {
@@ -39,12 +40,68 @@ constexpr auto kMarkedLetters = std::to_array<MarkedLetter>({
 });
 // clang-format on
 
+constexpr std::uint32_t packed(std::string_view bytes)
+{
+    std::uint32_t value = 0;
+    for (const char b : bytes)
+        value = value << 8 | static_cast<unsigned char>(b);
+    return value;
+}
+
+// The same letters indexed for a quick lookup: the two-byte forms, which all start with A8, by
+// their second byte; the four-byte forms as integers.
+constexpr bool allTwoByteFormsStartWithA8()
+{
+    for (const MarkedLetter& m : kMarkedLetters) {
+        if (m.bytes.size() == 2 && static_cast<unsigned char>(m.bytes[0]) != 0xA8)
+            return false;
+    }
+    return true;
+}
+static_assert(allTwoByteFormsStartWithA8());
+
+constexpr auto kLetterAfterA8 = [] {
+    std::array<char, 256> letters{};
+    for (const MarkedLetter& m : kMarkedLetters) {
+        if (m.bytes.size() == 2)
+            letters[static_cast<unsigned char>(m.bytes[1])] = m.letter;
+    }
+    return letters;
+}();
+
+struct FourByteForm {
+    std::uint32_t bytes;
+    char letter;
+};
+
+constexpr std::size_t kFourByteForms = static_cast<std::size_t>(
+    std::count_if(kMarkedLetters.begin(), kMarkedLetters.end(),
+                  [](const MarkedLetter& m) { return m.bytes.size() == 4; }));
+
+constexpr auto kFourByteLetters = [] {
+    std::array<FourByteForm, kFourByteForms> forms{};
+    std::size_t next = 0;
+    for (const MarkedLetter& m : kMarkedLetters) {
+        if (m.bytes.size() == 4)
+            forms[next++] = {packed(m.bytes), m.letter};
+    }
+    return forms;
+}();
+
 char markedLetter(std::string_view character)
 {
-    const auto found
-        = std::find_if(kMarkedLetters.begin(), kMarkedLetters.end(),
-                       [character](const MarkedLetter& m) { return m.bytes == character; });
-    return found == kMarkedLetters.end() ? 0 : found->letter;
+    if (character.size() == 2)
+        return static_cast<unsigned char>(character[0]) == 0xA8
+            ? kLetterAfterA8[static_cast<unsigned char>(character[1])]
+            : 0;
+    if (character.size() == 4) {
+        const std::uint32_t bytes = packed(character);
+        for (const FourByteForm& form : kFourByteLetters) {
+            if (form.bytes == bytes)
+                return form.letter;
+        }
+    }
+    return 0;
 }
 
 char plainLetter(std::string_view character)

@@ -26,10 +26,17 @@ bool endsWith(const Characters& s, char a, char b)
     return s.size() >= 2 && isAt(s, s.size() - 2, a) && isAt(s, s.size() - 1, b);
 }
 
+// Characters that follow each other in memory, as those of one piece do, go out in one append.
 void appendRange(std::string& out, const Characters& s, std::size_t from, std::size_t to)
 {
-    for (std::size_t i = from; i < to && i < s.size(); ++i)
-        out += s[i];
+    to = std::min(to, s.size());
+    for (std::size_t i = from; i < to;) {
+        const char* begin = s[i].data();
+        const char* end = begin + s[i].size();
+        for (++i; i < to && s[i].data() == end; ++i)
+            end += s[i].size();
+        out.append(begin, end);
+    }
 }
 
 // Spells out the contracted finals and the u that stands for u-umlaut after j, q and x, in this

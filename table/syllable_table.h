@@ -31,7 +31,7 @@ private:
     std::vector<SyllableRecord> m_records;
     // Each record's pinyin packed into one integer, in record order, so that each step of the
     // scan is one comparison of integers.
-    std::vector<std::uint64_t> m_keys;
+    std::vector<std::uint32_t> m_keys;
 };
 
 // Cuts text at CR LF into rows and each row at "=" into fields; row k becomes record k (inserted
