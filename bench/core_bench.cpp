@@ -46,6 +46,7 @@ void BM_ConvertPinyinText(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertPinyinText(list, table));
     state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetLabel("items: pieces");
     state.counters["ns_per_piece"]
         = benchmark::Counter(static_cast<double>(state.iterations()) * static_cast<double>(pieces),
                              benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

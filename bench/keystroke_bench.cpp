@@ -5,6 +5,8 @@
 
 #include "codec/gb18030_codec.h"
 
+#include "window_bench_main.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -160,8 +162,12 @@ private:
 
 KeystrokeWindow& keystrokeWindow()
 {
-    static KeystrokeWindow window;
-    return window;
+    static KeystrokeWindow* const window = [] {
+        auto* made = new KeystrokeWindow;
+        ReleaseWhenDone([made] { delete made; });
+        return made;
+    }();
+    return *window;
 }
 
 void BM_PasteSongIntoLyricsBox(benchmark::State& state)

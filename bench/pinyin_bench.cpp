@@ -57,7 +57,8 @@ void BM_HanziToPinyin(benchmark::State& state)
         next = next + 1 == characters.size() ? 0 : next + 1;
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetLabel(state.range(0) == 2 ? "two-byte characters" : "four-byte characters");
+    state.SetLabel(state.range(0) == 2 ? "items: two-byte characters"
+                                       : "items: four-byte characters");
 }
 BENCHMARK(BM_HanziToPinyin)->Arg(2)->Arg(4);
 
@@ -98,7 +99,7 @@ void BM_LyricsToResults(benchmark::State& state)
         benchmark::DoNotOptimize(ConvertPinyinText(list, table));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(lyrics.size()));
+    state.SetLabel("items: characters of lyrics");
 }
 // 524,288 characters make a megabyte of lyrics, an album pasted at once.
 BENCHMARK(BM_LyricsToResults)->Arg(200000)->Arg(524288)->Unit(benchmark::kMillisecond);

@@ -1,8 +1,27 @@
+#include "window_bench_main.h"
+
 #include "app/application_setup.h"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace tavenor {
+namespace {
+
+std::vector<std::function<void()>>& releases()
+{
+    static std::vector<std::function<void()>> pending;
+    return pending;
+}
+
+} // namespace
+
+void ReleaseWhenDone(std::function<void()> release) { releases().push_back(std::move(release)); }
+
+} // namespace tavenor
 
 // The main of the window benchmarks: offscreen whatever the environment says, so that the
 // figures do not depend on a display.
@@ -17,5 +36,7 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (const auto& release : tavenor::releases())
+        release();
     return 0;
 }

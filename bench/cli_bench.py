@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+"""The whole command, file to written output: tavenor-cli as a process over generated lyrics.
+
+Generates about 2.6 million characters of song-like lyrics (lines of 12 to 13 common GB2312
+characters with full-width punctuation, the same every time) and the pinyin lists that match
+them, then times `lyrics`, `lyrics --json` and `convert`, each writing to /dev/null, with the
+peak resident memory of the process. Rounds alternate between the commands, so that a busy
+machine slows them alike. --also runs any further command in the same rotation, e.g. another
+program over the same lyrics file for comparison.
+
+    bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--also 'CMD {lyrics}']
+"""
+
+import argparse
+import json
+import os
+import random
+import statistics
+import subprocess
+import tempfile
+import time
+
+LINES = 208_000
+GNU_TIME = "/usr/bin/time"  # Debian package time
+PUNCTUATION = ["，", "。", "！", "？", "、"]
+
+
+def common_characters():
+    """GB2312's first level, the 3,755 most common characters: rows B0 to D7, D7 ending at F9."""
+    characters = []
+    for lead in range(0xB0, 0xD8):
+        for trail in range(0xA1, 0xFA if lead == 0xD7 else 0xFF):
+            characters.append(bytes([lead, trail]).decode("gb2312"))
+    return characters
+
+
+def lyrics_lines():
+    """Two phrases a line, 5 or 6 characters and 5 characters, each closed by punctuation."""
+    characters = common_characters()
+    pick = random.Random(20261208)
+    for _ in range(LINES):
+        phrases = []
+        for length in (pick.choice((5, 6)), 5):
+            phrases.append("".join(pick.choice(characters) for _ in range(length)))
+            phrases.append(pick.choice(PUNCTUATION))
+        yield "".join(phrases)
+
+
+def run_timed(command):
+    """Wall seconds and peak resident MiB of one run; fails loudly on a non-zero exit.
+
+    GNU time reports the peak: a child forked from this Python process would count the
+    parent's memory too, since the kernel carries it over to the child's peak at exec.
+    """
+    with tempfile.NamedTemporaryFile(mode="r") as report:
+        start = time.perf_counter()
+        finished = subprocess.run([GNU_TIME, "-f", "%M", "-o", report.name, *command],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        wall = time.perf_counter() - start
+        if finished.returncode != 0:
+            raise SystemExit(f"{command[0]} exited {finished.returncode}: "
+                             f"{finished.stderr.decode(errors='replace')}")
+        return wall, int(report.read().split()[-1]) / 1024
+
+
+def matching_pinyin(cli, lyrics_path, pinyin_path):
+    """The pinyin list of every lyrics line, as the lyrics command builds it."""
+    with subprocess.Popen([cli, "lyrics", "--lu=yes", "--json", lyrics_path],
+                          stdout=subprocess.PIPE, text=True, encoding="utf-8") as listing, \
+            open(pinyin_path, "w", encoding="utf-8") as out:
+        for record in listing.stdout:
+            if record.strip():
+                out.write(json.loads(record)["pinyin"] + "\n")
+    if listing.returncode != 0:
+        raise SystemExit(f"{cli} lyrics --json exited {listing.returncode}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("cli", help="the tavenor-cli to time (a release build)")
+    parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--also", action="append", default=[],
+                        help="a further command to time; {lyrics} stands for the lyrics file")
+    args = parser.parse_args()
+    if not os.access(GNU_TIME, os.X_OK):
+        raise SystemExit(f"{GNU_TIME} is missing: apt-get install time")
+
+    with tempfile.TemporaryDirectory() as folder:
+        lyrics_path = os.path.join(folder, "lyrics.txt")
+        pinyin_path = os.path.join(folder, "pinyin.txt")
+        with open(lyrics_path, "w", encoding="utf-8") as out:
+            for line in lyrics_lines():
+                out.write(line + "\n")
+        with open(lyrics_path, encoding="utf-8") as lyrics:
+            characters = sum(len(line) - 1 for line in lyrics)
+        matching_pinyin(args.cli, lyrics_path, pinyin_path)
+        with open(pinyin_path, encoding="utf-8") as lists:
+            pieces = sum(1 for line in lists for piece in line.strip().split(",") if piece)
+        print(f"input: {characters:,} characters in {LINES:,} lines, "
+              f"{os.path.getsize(lyrics_path):,} bytes of UTF-8; their pinyin lists: "
+              f"{pieces:,} pieces, {os.path.getsize(pinyin_path):,} bytes")
+
+        # What each command's rate counts: lyrics characters, or the pieces of the pinyin lists.
+        commands = {
+            "lyrics": ([args.cli, "lyrics", "--lu=yes", lyrics_path], characters, "characters/s"),
+            "lyrics --json": ([args.cli, "lyrics", "--lu=yes", "--json", lyrics_path], characters,
+                              "characters/s"),
+            "convert": ([args.cli, "convert", pinyin_path], pieces, "pieces/s"),
+        }
+        for also in args.also:
+            commands[also] = (["sh", "-c", also.replace("{lyrics}", lyrics_path)], characters,
+                              "characters/s")
+        runs = {name: [] for name in commands}
+        for _ in range(args.rounds):
+            for name, (command, _, _) in commands.items():
+                runs[name].append(run_timed(command))
+
+        print(f"{'command':<24} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}")
+        for name, measured in runs.items():
+            _, count, unit = commands[name]
+            wall = statistics.median(w for w, _ in measured)
+            peak = max(m for _, m in measured)
+            rate = f"{count / wall / 1e6:.2f} M {unit}"
+            print(f"{name:<24} {wall:>16.3f} {rate:>24} {peak:>9.1f}")
+
+
+if __name__ == "__main__":
+    main()
