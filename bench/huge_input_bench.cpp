@@ -2,11 +2,11 @@
 // megabyte of lyrics is BM_LyricsToResults/524288.
 
 #include "romaji/convert_pinyin_text.h"
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
 #include "table/syllable_table.h"
 
-#include "built_in_table.h"
-#include "fake_boxes.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/fake_boxes.h"
 
 #include <benchmark/benchmark.h>
 

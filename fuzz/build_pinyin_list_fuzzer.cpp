@@ -6,10 +6,11 @@
 #include "fuzz_check.h"
 #include "text_reference.h"
 
-#include "built_in_table.h"
-#include "fake_boxes.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/fake_boxes.h"
 
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"

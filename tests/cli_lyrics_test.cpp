@@ -1,6 +1,6 @@
-#include "cli_run.h"
+#include "tests/support/cli_run.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

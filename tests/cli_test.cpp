@@ -1,8 +1,8 @@
-#include "cli_run.h"
+#include "tests/support/cli_run.h"
 
 #include <QTemporaryDir>
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

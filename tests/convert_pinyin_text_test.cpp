@@ -2,8 +2,8 @@
 
 #include "table/syllable_table.h"
 
-#include "built_in_table.h"
-#include "case_name.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
 
-#include "fake_boxes.h"
+#include "tests/support/fake_boxes.h"
 
 #include <gtest/gtest.h>
 

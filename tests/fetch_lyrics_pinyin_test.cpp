@@ -1,8 +1,9 @@
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 
-#include "case_name.h"
-#include "fake_boxes.h"
-#include "scripted_pinyin.h"
+#include "tests/support/case_name.h"
+#include "tests/support/fake_boxes.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 

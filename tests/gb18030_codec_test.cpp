@@ -1,6 +1,6 @@
 #include "codec/gb18030_codec.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

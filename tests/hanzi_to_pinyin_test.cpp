@@ -1,6 +1,6 @@
 #include "pinyin/hanzi_to_pinyin.h"
 
-#include "scripted_pinyin.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 

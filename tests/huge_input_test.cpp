@@ -1,13 +1,13 @@
 // Whole songs and albums pasted at once: a megabyte of pinyin or of lyrics must convert in full,
 // exactly as its parts do.
 
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 #include "romaji/convert_pinyin_text.h"
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
 #include "table/syllable_table.h"
 
-#include "fake_boxes.h"
-#include "scripted_pinyin.h"
+#include "tests/support/fake_boxes.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/widget_boxes.h"
 #include "table/syllable_table.h"
-#include "window_test_support.h"
+#include "tests/support/window_test_support.h"
 
 #include <QClipboard>
 #include <QFontInfo>

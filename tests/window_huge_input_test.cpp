@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/widget_boxes.h"
 #include "codec/gb18030_codec.h"
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"

@@ -1,4 +1,4 @@
-#include "fake_boxes.h"
+#include "tests/support/fake_boxes.h"
 
 #include <stdexcept>
 

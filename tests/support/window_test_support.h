@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripted_pinyin.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <QAbstractButton>
 #include <QApplication>
