@@ -2,8 +2,8 @@
 
 #include "app/splash_window.h"
 #include "app/widget_boxes.h"
-#include "boxes/fetch_lyrics_pinyin.h"
 #include "boxes/convert_to_romaji.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // A whole album of pinyin pasted at once, and the history box of a long editing session. A
 // megabyte of lyrics is BM_LyricsToResults/524288.
 
-#include "romaji/convert_pinyin_text.h"
 #include "boxes/convert_to_romaji.h"
+#include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
 
 #include "tests/support/built_in_table.h"

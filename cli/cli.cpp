@@ -62,8 +62,7 @@ int RunCli(const QStringList& arguments, CliStreams streams)
         return 0;
     }
     if (parser.isSet(version)) {
-        streams.out << "tavenor-cli " << kVersion
-                    << '\n';
+        streams.out << "tavenor-cli " << kVersion << '\n';
         return 0;
     }
     const QStringList positional = parser.positionalArguments();

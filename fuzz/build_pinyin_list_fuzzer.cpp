@@ -9,8 +9,8 @@
 #include "tests/support/built_in_table.h"
 #include "tests/support/fake_boxes.h"
 
-#include "pinyin/build_pinyin_list.h"
 #include "boxes/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"

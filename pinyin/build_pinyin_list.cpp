@@ -13,7 +13,8 @@ std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provi
     for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
-        std::string entry = HanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0) + ",";
+        std::string entry
+            = HanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0) + ",";
         if (entry == "lu,") {
             // The plain syllable has lost the umlaut; the reading itself still shows it.
             const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "tests/support/case_name.h"
+#include "tests/support/review_marker.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,7 @@ namespace tavenor {
 namespace {
 
 using testing::RunCliOn;
-
-const std::string kMarker = "←------此读音需改变";
+const std::string& kMarker = testing::kReviewMarkerUtf8;
 
 TEST(CliConvert, JsonGivesTheBoxTextsOfEachLineWithCrLfKept)
 {
@@ -141,9 +141,9 @@ TEST(Cli, EmptyInputGivesNoOutput)
     }
 }
 
-TEST(Cli, HelpAndVersionGoToStandardOutput)
+// The version the program reports is checked on the real program (cli_process.version).
+TEST(Cli, HelpGoesToStandardOutput)
 {
-    EXPECT_EQ(RunCliOn({"--version"}, "").out, "tavenor-cli 1.0.0.0\n");
     const auto help = RunCliOn({"--help"}, "");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("convert"), std::string::npos);
