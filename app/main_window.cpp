@@ -161,6 +161,8 @@ MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
     , m_luQuestion(this)
 {
     setObjectName(QStringLiteral("MainWindow"));
+    // The caption is the window's fixed text, "V2.0" included; the program's version (1.0.0.0)
+    // is in its version record and --version.
     setWindowTitle(QStringLiteral("TavenorV2.0    by: the Tavenor developers"));
     setFixedSize(kClientSize);
     move(kPosition);

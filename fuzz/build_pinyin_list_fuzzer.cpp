@@ -103,7 +103,8 @@ void checkList(std::string_view lyrics, const std::string& list, const PinyinPro
 
     std::size_t luEntries = 0;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const std::string syllable = HanziToPinyin(provider, units[i], 0, 0);
+        const std::string syllable = HanziToPinyin(provider, units[i], /*extraForm=*/0,
+                                                   /*spaceAfterEach=*/0);
         if (syllable == "lu")
             FUZZ_CHECK(entries[i] == (question.answer(luEntries++) ? "lu" : "lv"));
         else

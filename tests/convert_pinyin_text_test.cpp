@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ni,hao,",
             {"n,i,h,ao,", "ni , ha o , ", "ni[J i]\r\nha[h a o]" + M + "\r\n", "ni\r\nhao\r\n"}},
         ConvertCase{"EmptyBox", "", {}},
-        ConvertCase{"RewritesAndBreakDowns",
+        ConvertCase{"RewritesAndDecompositions",
                     "zhi,chuang,shun,jue,xu,yun,",
                     {"zh,i,ch,u,ang,sh,u,en,j,ve,x,v,y,u,en,",
                      "zi , chu a n , su n , chu e , shu , yu n , ",
