@@ -13,7 +13,8 @@ struct JsonMember {
 };
 
 // Appends one JSON object on one line to out: keys in the order given, values as UTF-8 JSON
-// strings. Keeps the buffer that the values are decoded into from line to line.
+// strings. Written by hand because QJsonObject sorts its keys, and scripts may rely on the
+// documented order. Keeps the buffer that the values are decoded into from line to line.
 class JsonLineWriter {
 public:
     void append(std::span<const JsonMember> members, std::string& out);

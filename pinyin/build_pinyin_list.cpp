@@ -1,8 +1,7 @@
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/to_plain_pinyin.h"
-#include "romaji/convert_to_romaji.h"
 #include "text/gb18030_characters.h"
 
 namespace tavenor {
@@ -22,7 +21,7 @@ void BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, Lu
     for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
-        const std::string syllable = HanziToPinyin(provider, unit, 0, 0);
+        const std::string syllable = HanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0);
         if (syllable == "lu") {
             // The plain syllable has lost the umlaut; the reading itself still shows it.
             const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));
@@ -34,15 +33,6 @@ void BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, Lu
         }
         list += ',';
     }
-}
-
-void FetchLyricsPinyin(BoxAccess& boxes, const PinyinProvider& provider, LuQuestion& question,
-                       const SyllableTable& table)
-{
-    boxes.set(box::Pinyin, "");
-    const std::string lyrics = boxes.read(box::Lyrics);
-    boxes.append(box::Pinyin, BuildPinyinList(lyrics, provider, question));
-    ConvertToRomaji(boxes, table);
 }
 
 } // namespace tavenor
