@@ -101,6 +101,18 @@ bool hasZeroInitial(const Characters& s)
     return isAt(s, 0, 'a') || isAt(s, 0, 'e') || isAt(s, 0, 'o');
 }
 
+// A line break pasted into the one-line pinyin box separates syllables as a comma does, so that
+// it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF. A plain loop:
+// find_first_of searches the set of separators once for every byte.
+std::size_t pieceLength(std::string_view text)
+{
+    std::size_t length = 0;
+    while (length < text.size() && text[length] != ',' && text[length] != '\r'
+           && text[length] != '\n')
+        ++length;
+    return length;
+}
+
 } // namespace
 
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table)
@@ -117,12 +129,9 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
     texts.final.clear();
     texts.history.clear();
     Characters syllable;
-    // A line break pasted into the one-line pinyin box separates syllables as a comma does, so
-    // that it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF.
-    constexpr std::string_view kSeparators = ",\r\n";
     std::string_view rest = pinyinText;
     while (!rest.empty()) {
-        const std::size_t end = std::min(rest.find_first_of(kSeparators), rest.size());
+        const std::size_t end = pieceLength(rest);
         const std::string_view piece = rest.substr(0, end);
         rest.remove_prefix(std::min(end + 1, rest.size()));
         if (piece.empty())
