@@ -165,11 +165,18 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out)
             ++i;
             continue;
         }
-        const char16_t character = i + 1 < bytes.size()
-            ? map.twoByteCharacter(lead, static_cast<unsigned char>(bytes[i + 1]))
+        const std::uint32_t utf8 = i + 1 < bytes.size()
+            ? map.twoByteUtf8(lead, static_cast<unsigned char>(bytes[i + 1]))
             : 0;
-        const Gb18030Map::Decoded decoded
-            = character != 0 ? Gb18030Map::Decoded{character, 2} : map.decode(bytes.substr(i));
+        if (utf8 != 0) {
+            next[0] = static_cast<char>(utf8);
+            next[1] = static_cast<char>(utf8 >> 8);
+            next[2] = static_cast<char>(utf8 >> 16);
+            next += utf8 >> 24;
+            i += 2;
+            continue;
+        }
+        const Gb18030Map::Decoded decoded = map.decode(bytes.substr(i));
         if (decoded.length == 0)
             break;
         next = putUtf8(decoded.codePoint, next);

@@ -17,6 +17,7 @@ const Gb18030Map& Gb18030Map::instance()
 Gb18030Map::Gb18030Map()
     : m_fromBmp(new std::uint32_t[0x10000]())
     , m_fromTwoBytes(new char16_t[kLeads * 256]())
+    , m_utf8FromTwoBytes(new std::uint32_t[kLeads * 256]())
     , m_fromFourBytes(new char16_t[kFourByteBmpCodes]())
 {
     QByteArray twoByteCodes;
@@ -52,6 +53,11 @@ Gb18030Map::Gb18030Map()
         if (!claim(character, static_cast<std::uint32_t>(lead << 8 | trail)))
             return;
         m_fromTwoBytes[(lead - 0x81) * 256 + trail] = character;
+        // Every two-byte character is at least U+0080: two or three bytes of UTF-8.
+        m_utf8FromTwoBytes[(lead - 0x81) * 256 + trail] = character < 0x800
+            ? (2u << 24 | (0x80u | (character & 0x3Fu)) << 8 | (0xC0u | character >> 6))
+            : (3u << 24 | (0x80u | (character & 0x3Fu)) << 16
+               | (0x80u | (character >> 6 & 0x3Fu)) << 8 | (0xE0u | character >> 12));
     }
     for (std::size_t index = 0; index < kFourByteBmpCodes; ++index) {
         const char16_t character = fromFourBytes[static_cast<qsizetype>(index)].unicode();

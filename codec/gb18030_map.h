@@ -54,6 +54,13 @@ public:
         return lead - 0x81u < kLeads ? m_fromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
     }
 
+    // The UTF-8 of a two-byte code's character: its bytes from the lowest, its length in the
+    // top byte; 0 when lead and trail make none.
+    std::uint32_t twoByteUtf8(unsigned char lead, unsigned char trail) const noexcept
+    {
+        return lead - 0x81u < kLeads ? m_utf8FromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
+    }
+
     Decoded decode(std::string_view bytes) const noexcept
     {
         const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
@@ -107,6 +114,8 @@ private:
     std::unique_ptr<std::uint32_t[]> m_fromBmp;
     // Index (lead - 0x81) * 256 + trail: the BMP character, 0 for no two-byte character.
     std::unique_ptr<char16_t[]> m_fromTwoBytes;
+    // The same index: the UTF-8 of the character, as twoByteUtf8 gives it.
+    std::unique_ptr<std::uint32_t[]> m_utf8FromTwoBytes;
     // Index of the four-byte code from 81 30 81 30: the BMP character.
     std::unique_ptr<char16_t[]> m_fromFourBytes;
 };
