@@ -7,12 +7,50 @@
 namespace tavenor {
 
 // The well-formed sequence at the start of text (not empty): its length in bytes and its code
-// point, or length 0 when it is ill-formed.
+// point, or length 0 when it is ill-formed. Inline: the loops over a whole input take this step.
 struct Utf8Sequence {
     std::size_t length;
     char32_t codePoint;
 };
-Utf8Sequence ReadUtf8Sequence(std::string_view text) noexcept;
+
+// The ranges of the second byte exclude overlong forms, surrogates and code points past U+10FFFF.
+inline Utf8Sequence ReadUtf8Sequence(std::string_view text) noexcept
+{
+    const auto inRange
+        = [](unsigned char b, unsigned lo, unsigned hi) { return b >= lo && b <= hi; };
+    const auto at = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = at(0);
+    if (lead < 0x80)
+        return {1, lead};
+    std::size_t length = 0;
+    unsigned lo = 0x80;
+    unsigned hi = 0xBF;
+    char32_t codePoint = 0;
+    if (inRange(lead, 0xC2, 0xDF)) {
+        length = 2;
+        codePoint = lead & 0x1F;
+    } else if (inRange(lead, 0xE0, 0xEF)) {
+        length = 3;
+        lo = lead == 0xE0 ? 0xA0 : 0x80;
+        hi = lead == 0xED ? 0x9F : 0xBF;
+        codePoint = lead & 0x0F;
+    } else if (inRange(lead, 0xF0, 0xF4)) {
+        length = 4;
+        lo = lead == 0xF0 ? 0x90 : 0x80;
+        hi = lead == 0xF4 ? 0x8F : 0xBF;
+        codePoint = lead & 0x07;
+    } else {
+        return {0, 0};
+    }
+    if (text.size() < length || !inRange(at(1), lo, hi))
+        return {0, 0};
+    for (std::size_t i = 1; i < length; ++i) {
+        if (!inRange(at(i), 0x80, 0xBF))
+            return {0, 0};
+        codePoint = codePoint << 6 | (at(i) & 0x3F);
+    }
+    return {length, codePoint};
+}
 
 // The offset of the first byte that does not belong to well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF), or nothing when all of text is valid.

@@ -122,13 +122,16 @@ char plainLetter(std::string_view character)
 
 std::string ToPlainPinyin(std::string_view reading)
 {
-    std::string plain;
+    // At most one letter for each byte; a reading is short enough for the string's own buffer.
+    std::string plain(reading.size(), '\0');
+    std::size_t letters = 0;
     while (!reading.empty()) {
         const std::size_t length = Gb18030CharacterLength(reading);
         if (const char letter = plainLetter(reading.substr(0, length)))
-            plain += letter;
+            plain[letters++] = letter;
         reading.remove_prefix(length);
     }
+    plain.resize(letters);
     return plain;
 }
 
