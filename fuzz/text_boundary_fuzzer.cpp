@@ -1,7 +1,7 @@
-// The text boundary on arbitrary bytes: valid UTF-8 survives UTF-8 -> GB18030 -> UTF-8 unchanged,
-// the validity check agrees with Qt's own UTF-8 decoder, the command line either converts every
-// line or, for invalid UTF-8, names the first bad byte and prints nothing, and a window's UTF-16
-// text survives GB18030 too.
+// The text boundary on arbitrary bytes: the program's GB18030 conversions agree with ICU's both
+// ways, valid UTF-8 survives UTF-8 -> GB18030 -> UTF-8 unchanged, the validity check agrees with
+// Qt's own UTF-8 decoder, the command line either converts every line or, for invalid UTF-8,
+// names the first bad byte and prints nothing, and a window's UTF-16 text survives GB18030 too.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <cstddef>
@@ -86,6 +87,27 @@ void checkRoundTrip(std::string_view bytes, const std::optional<std::size_t>& in
     FUZZ_CHECK(std::string_view(back.constData(), static_cast<std::size_t>(back.size())) == bytes);
 }
 
+std::string icuEncode(const QString& text)
+{
+    const QByteArray bytes = QStringEncoder("GB18030").encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The program's own GB18030 tables and loops against ICU's converter, on any bytes: read as
+// GB18030 (malformed or not) and as UTF-8 (valid or not).
+void checkAgainstIcu(std::string_view bytes)
+{
+    const QString icu = QStringDecoder("GB18030").decode(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    FUZZ_CHECK(FromGb18030(bytes) == icu);
+    std::string utf8;
+    AppendGb18030AsUtf8(bytes, utf8);
+    FUZZ_CHECK(utf8 == icu.toUtf8().toStdString());
+    std::string gb18030;
+    AppendUtf8AsGb18030(bytes, gb18030);
+    FUZZ_CHECK(gb18030 == icuEncode(FromUtf8(bytes)));
+}
+
 // The window's side: the same bytes read as UTF-16 code units, as a box's text may hold them.
 // Every character comes back; a lone surrogate comes back as U+FFFD.
 void checkWindowText(std::string_view bytes)
@@ -105,6 +127,7 @@ void checkWindowText(std::string_view bytes)
     }
     const std::string gb18030 = ToGb18030(text);
     FUZZ_CHECK(IsWellFormedGb18030(gb18030));
+    FUZZ_CHECK(gb18030 == icuEncode(expected));
     FUZZ_CHECK(FromGb18030(gb18030) == expected);
 }
 
@@ -153,6 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::optional<std::size_t> invalidAt = FindInvalidUtf8(bytes);
     checkRoundTrip(bytes, invalidAt);
+    checkAgainstIcu(bytes);
     checkWindowText(bytes);
     checkCommandLine(bytes, invalidAt);
     return 0;
