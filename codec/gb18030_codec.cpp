@@ -149,7 +149,23 @@ void AppendUtf8AsGb18030(std::string_view utf8, std::string& out)
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
-void AppendGb18030AsUtf8(std::string_view bytes, std::string& out)
+namespace {
+
+// No byte of a multi-byte UTF-8 character is a CR or an LF, so the breaks are found among the
+// bytes themselves.
+void replaceCrLfWithLf(std::string& text, std::size_t from)
+{
+    std::size_t kept = from;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            text[kept++] = text[i];
+    }
+    text.resize(kept);
+}
+
+} // namespace
+
+void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks lineBreaks)
 {
     const std::size_t start = out.size();
     // Three bytes of UTF-8 at most for each two bytes of GB18030, four for four.
@@ -161,7 +177,11 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out)
         // Box texts are mostly ASCII and two-byte characters, so those are tried first.
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            *next++ = static_cast<char>(lead);
+            // A CR or an LF in GB18030 is always a character of its own.
+            const bool dropped = lead == '\r' && lineBreaks == LineBreaks::AsLf
+                && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+            if (!dropped)
+                *next++ = static_cast<char>(lead);
             ++i;
             continue;
         }
@@ -189,6 +209,8 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out)
     out.resize(start);
     const QByteArray utf8 = icuDecode(bytes).toUtf8();
     out.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    if (lineBreaks == LineBreaks::AsLf)
+        replaceCrLfWithLf(out, start);
 }
 
 } // namespace tavenor

@@ -16,6 +16,10 @@ QString FromGb18030(std::string_view bytes);
 // The same conversions between UTF-8 and GB18030 bytes, appended to out, for batches that need no
 // QString. Ill-formed UTF-8 turns into U+FFFD as FromUtf8 decodes it.
 void AppendUtf8AsGb18030(std::string_view utf8, std::string& out);
-void AppendGb18030AsUtf8(std::string_view bytes, std::string& out);
+
+// What AppendGb18030AsUtf8 makes of CR LF: kept, or LF alone, as text is printed on Unix.
+enum class LineBreaks { Kept, AsLf };
+void AppendGb18030AsUtf8(std::string_view bytes, std::string& out,
+                         LineBreaks lineBreaks = LineBreaks::Kept);
 
 } // namespace tavenor

@@ -157,7 +157,9 @@ std::vector<std::string> decodingTexts()
             "\xE3\x32\x9A\x36",
             "\x81\x30\xFF\x30",
             "\xFE\x39\xFE\x39",
-            "\xC4\x7F"};
+            "\xC4\x7F",
+            "a\r\r\nb\r",
+            "\x81\r\n\r"};
 }
 
 TEST(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
@@ -168,6 +170,9 @@ TEST(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
         std::string utf8 = "kept:";
         AppendGb18030AsUtf8(text, utf8);
         EXPECT_SAME_TEXT(utf8, "kept:" + utf8Of(icu));
+        std::string printed = "kept:\r";
+        AppendGb18030AsUtf8(text, printed, LineBreaks::AsLf);
+        EXPECT_SAME_TEXT(printed, "kept:\r" + utf8Of(QString(icu).replace("\r\n", "\n")));
     }
 }
 
