@@ -49,24 +49,26 @@ void appendJsonString(std::string_view utf8, std::string& out)
     out.resize(start + utf8.size() * 6 + 2);
     char* next = out.data() + start;
     *next++ = '"';
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        // Most bytes stand as they are: eight at a time.
+    // Most bytes stand as they are, so eight are tested at a time; eight with an escape among them
+    // go one by one.
+    for (std::size_t i = 0; i < utf8.size();) {
         std::uint64_t eight = 0;
-        while (i + 8 <= utf8.size()
-               && (std::memcpy(&eight, utf8.data() + i, 8), !anyNeedsEscape(eight))) {
-            std::memcpy(next, &eight, 8);
-            next += 8;
-            i += 8;
+        if (i + 8 <= utf8.size()) {
+            std::memcpy(&eight, utf8.data() + i, 8);
+            if (!anyNeedsEscape(eight)) {
+                std::memcpy(next, &eight, 8);
+                next += 8;
+                i += 8;
+                continue;
+            }
         }
-        if (i == utf8.size())
-            break;
-        const auto& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
-        if (escape.length == 0)
-            *next++ = utf8[i];
-        else
-            next = std::copy_n(escape.spelled, escape.length, next);
-        ++i;
+        for (const std::size_t end = std::min(i + 8, utf8.size()); i < end; ++i) {
+            const auto& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
+            if (escape.length == 0)
+                *next++ = utf8[i];
+            else
+                next = std::copy_n(escape.spelled, escape.length, next);
+        }
     }
     *next++ = '"';
     out.resize(static_cast<std::size_t>(next - out.data()));

@@ -8,6 +8,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace tavenor {
 
 namespace {
@@ -151,6 +155,16 @@ void AppendUtf8AsGb18030(std::string_view utf8, std::string& out)
 
 namespace {
 
+constexpr std::uint64_t kLowBits = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+// Whether any of eight ASCII bytes is b.
+bool hasByte(std::uint64_t eight, unsigned char b)
+{
+    const std::uint64_t zeroWhereEqual = eight ^ (kLowBits * b);
+    return ((zeroWhereEqual - kLowBits) & ~zeroWhereEqual & kHighBits) != 0;
+}
+
 // No byte of a multi-byte UTF-8 character is a CR or an LF, so the breaks are found among the
 // bytes themselves.
 void replaceCrLfWithLf(std::string& text, std::size_t from)
@@ -172,8 +186,8 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
     out.resize(start + bytes.size() + bytes.size() / 2);
     char* next = out.data() + start;
     const Gb18030Map& map = Gb18030Map::instance();
-    std::size_t i = map.usable() ? 0 : bytes.size() + 1;
-    while (i < bytes.size()) {
+    // One character: false, having done nothing, where only ICU may decode.
+    const auto decodeOne = [&map, bytes, lineBreaks, &next](std::size_t& i) {
         // Box texts are mostly ASCII and two-byte characters, so those are tried first.
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
@@ -183,7 +197,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             if (!dropped)
                 *next++ = static_cast<char>(lead);
             ++i;
-            continue;
+            return true;
         }
         const std::uint32_t utf8 = i + 1 < bytes.size()
             ? map.twoByteUtf8(lead, static_cast<unsigned char>(bytes[i + 1]))
@@ -194,13 +208,34 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             next[2] = static_cast<char>(utf8 >> 16);
             next += utf8 >> 24;
             i += 2;
-            continue;
+            return true;
         }
         const Gb18030Map::Decoded decoded = map.decode(bytes.substr(i));
         if (decoded.length == 0)
-            break;
+            return false;
         next = putUtf8(decoded.codePoint, next);
         i += decoded.length;
+        return true;
+    };
+    std::size_t i = map.usable() ? 0 : bytes.size() + 1;
+    while (i < bytes.size()) {
+        // Eight bytes of ASCII with no CR to drop stay as they are; eight with anything else
+        // among them go character by character.
+        std::uint64_t eight = 0;
+        if (i + 8 <= bytes.size()) {
+            std::memcpy(&eight, bytes.data() + i, 8);
+            if ((eight & kHighBits) == 0
+                && (lineBreaks == LineBreaks::Kept || !hasByte(eight, '\r'))) {
+                std::memcpy(next, &eight, 8);
+                next += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const std::size_t end = std::min(i + 8, bytes.size());
+        while (i < end && decodeOne(i)) { }
+        if (i < end)
+            break;
     }
     if (i == bytes.size()) {
         out.resize(static_cast<std::size_t>(next - out.data()));
