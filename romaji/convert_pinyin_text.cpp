@@ -128,7 +128,9 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
     texts.romaji.clear();
     texts.final.clear();
     texts.history.clear();
+    // Room for any syllable and its rewrites, so that pieces seldom allocate.
     Characters syllable;
+    syllable.reserve(16);
     std::string_view rest = pinyinText;
     while (!rest.empty()) {
         const std::size_t end = pieceLength(rest);
