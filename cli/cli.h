@@ -8,6 +8,15 @@
 
 namespace tavenor {
 
+enum class CliCommand { Lyrics, Convert };
+
+// How the commands tell each input line's result: JSON Lines or text records on out, and the
+// pieces that have no syllable on err unless quiet.
+struct LineOutput {
+    bool json = false;
+    bool quiet = false;
+};
+
 struct CliStreams {
     std::istream& in;
     std::ostream& out;

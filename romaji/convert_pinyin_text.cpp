@@ -1,5 +1,6 @@
 #include "romaji/convert_pinyin_text.h"
 
+#include "romaji/pinyin_pieces.h"
 #include "text/gb18030_characters.h"
 
 #include <algorithm>
@@ -99,16 +100,7 @@ bool hasZeroInitial(const Characters& s)
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table)
 {
     RomajiTexts texts;
-    // A line break pasted into the one-line pinyin box separates syllables as a comma does, so
-    // that it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF.
-    constexpr std::string_view kSeparators = ",\r\n";
-    std::string_view rest = pinyinText;
-    while (!rest.empty()) {
-        const std::size_t end = std::min(rest.find_first_of(kSeparators), rest.size());
-        const std::string_view piece = rest.substr(0, end);
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (piece.empty())
-            continue;
+    ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
         Characters syllable = SplitGb18030Characters(piece);
         if (hasZeroInitial(syllable)) {
             appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
@@ -125,7 +117,7 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
         texts.romaji += " , ";
         texts.final += row ? std::string_view(row->phonemes) : std::string_view("?");
         texts.final += kLineBreak;
-    }
+    });
     return texts;
 }
 
