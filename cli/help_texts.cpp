@@ -35,26 +35,28 @@ Each input line is a lyrics text, such as "你好". Its characters are looked up
 pinyin readings to make the pinyin list ("ni,hao,"), which is then converted as the window's
 pinyin box would be. A character with no reading gives an empty entry.
 
-Output:
-  Text mode prints each line's final result: one line per syllable, its romaji with its
-  phonemes in brackets ("ni[J i]"), or "?" for a syllable the table lacks. An empty line
-  separates one input line's record from the next.
-  With --json, each input line gives one JSON object on one line, with the members "pinyin"
-  (the pinyin list), "decomposition", "romaji", "final" and "history": the texts of the
-  window's boxes, line breaks kept as CR LF.
+In text mode each input line gives its final result: one line per syllable, its romaji with
+its phonemes in brackets ("ni[J i]"), or "?" for a syllable that the table lacks. An empty
+line separates one input line's record from the next.
+
+With --json each input line gives one JSON object on one line, with the members "pinyin" (the
+pinyin list), "decomposition", "romaji", "final" and "history": the texts of the window's
+boxes, line breaks kept as CR LF.
 
 Options:
-  --json             print one JSON object per input line
-  --lu=WHEN          plain pinyin writes both lu and lü (lv) as "lu"; WHEN settles each:
-                     auto (the default) takes the character's own reading from the built-in
-                     data; yes keeps lu; no makes it lv; ask asks on the terminal, naming the
-                     character, its line and its place, and offers the built-in reading
-  -q, --quiet        do not report syllables that the table lacks (on standard error)
-  -h, --help         show this help
+  --json            print one JSON object per input line
+  --lu=WHEN         plain pinyin writes both lu and lü (lv) as "lu"; WHEN settles each:
+                    auto (the default) takes the character's own reading from the built-in
+                    data; yes keeps lu; no makes it lv; ask asks on the terminal, naming the
+                    character, its line and its place, and offers the built-in reading
+  -q, --quiet       do not report on standard error the syllables that the table lacks
+  -h, --help        show this help
 
 Examples:
   echo 你好 | tavenor-cli lyrics
+                    the final result of 你好, read ni and hao
   tavenor-cli lyrics --json --lu=ask song.txt > song.jsonl
+                    every box's text for each line of song.txt, asking about each lu
 )";
 
 constexpr std::string_view kConvertHelp = R"(Usage: tavenor-cli convert [--json] [--quiet] [FILE]
@@ -63,22 +65,24 @@ Each input line is a pinyin list: tone-less syllables, each followed by a comma,
 "ni,hao,", as in the window's pinyin box. Every syllable is looked up, exactly as written, in
 the built-in table of 409 Mandarin syllables.
 
-Output:
-  Text mode prints each line's final result: one line per syllable, its romaji with its
-  phonemes in brackets ("ni[J i]"), or "?" for a syllable the table lacks. An empty line
-  separates one input line's record from the next.
-  With --json, each input line gives one JSON object on one line, with the members
-  "decomposition", "romaji", "final" and "history": the texts of the window's boxes, line
-  breaks kept as CR LF.
+In text mode each input line gives its final result: one line per syllable, its romaji with
+its phonemes in brackets ("ni[J i]"), or "?" for a syllable that the table lacks. An empty
+line separates one input line's record from the next.
+
+With --json each input line gives one JSON object on one line, with the members
+"decomposition", "romaji", "final" and "history": the texts of the window's boxes, line
+breaks kept as CR LF.
 
 Options:
-  --json             print one JSON object per input line
-  -q, --quiet        do not report syllables that the table lacks (on standard error)
-  -h, --help         show this help
+  --json            print one JSON object per input line
+  -q, --quiet       do not report on standard error the syllables that the table lacks
+  -h, --help        show this help
 
 Examples:
   echo ni,hao, | tavenor-cli convert
+                    the final result of ni and hao
   tavenor-cli convert --json corrected.txt > corrected.jsonl
+                    every box's text for each pinyin list in corrected.txt
 )";
 
 } // namespace

@@ -14,6 +14,12 @@ TAVENOR_PACKAGES=(
     clang-format-14
 )
 
+# What scripts/package needs besides: Debian's build flags and dependency finder, the manual page
+# maker, and the package checker.
+TAVENOR_PACKAGE_PACKAGES=(
+    dpkg-dev file help2man lintian
+)
+
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
 TAVENOR_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev
