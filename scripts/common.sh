@@ -20,6 +20,11 @@ TAVENOR_PACKAGE_PACKAGES=(
     dpkg-dev file help2man lintian
 )
 
+# What scripts/screenshot needs besides: a virtual display, a window manager, a typist and a camera.
+TAVENOR_SCREENSHOT_PACKAGES=(
+    xvfb xauth openbox xdotool imagemagick
+)
+
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
 TAVENOR_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev
