@@ -1,5 +1,7 @@
 #include "app/application_setup.h"
 
+#include "tavenor_version.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -22,9 +24,9 @@ constexpr int kPointSize = 9;
 void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavenor"));
-    QApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // Lets the desktop match the window with its installed entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
+    QApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     QFont font = QApplication::font();

@@ -3,9 +3,9 @@
 #include "cli/convert_command.h"
 #include "cli/help_texts.h"
 #include "cli/lyrics_command.h"
+#include "tavenor_version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 #include <optional>
 #include <ostream>
@@ -92,8 +92,7 @@ int RunCli(const QStringList& arguments, CliStreams streams)
         return 0;
     }
     if (parser.isSet(version)) {
-        streams.out << "tavenor-cli " << QCoreApplication::applicationVersion().toStdString()
-                    << '\n';
+        streams.out << "tavenor-cli " << kVersion << '\n';
         return 0;
     }
     if (!command)

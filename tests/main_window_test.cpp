@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/widget_boxes.h"
 #include "table/syllable_table.h"
-#include "window_test_support.h"
+#include "tests/support/window_test_support.h"
 
 #include <QClipboard>
 #include <QFontInfo>
@@ -76,44 +76,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename Widget> Widget* control(const QString& name) const
-    {
-        auto* widget = m_window->findChild<Widget*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
+    QLineEdit* lyricsBox() const { return m_fixture.control<QLineEdit>("编辑框1"); }
+    QLineEdit* pinyinBox() const { return m_fixture.control<QLineEdit>("编辑框2"); }
 
-    QString boxText(const QString& name) const
-    {
-        if (auto* line = m_window->findChild<QLineEdit*>(name))
-            return line->text();
-        return control<QPlainTextEdit>(name)->toPlainText();
-    }
-
-    QLineEdit* lyricsBox() const { return control<QLineEdit>("编辑框1"); }
-    QLineEdit* pinyinBox() const { return control<QLineEdit>("编辑框2"); }
-
-    SyllableTable m_table;
-    testing::ScriptedProvider m_provider = testing::windowProvider();
-    std::unique_ptr<MainWindow> m_window;
+    testing::ScriptedProvider m_provider = testing::LyricsProvider();
+    testing::WindowFixture m_fixture{m_provider};
 
 private slots:
-    void initTestCase()
-    {
-        SetUpApplication();
-        LoadSyllableTable(m_table);
-    }
+    void initTestCase() { SetUpApplication(); }
 
     void init()
     {
         m_provider.calls.clear();
-        m_window = std::make_unique<MainWindow>(m_table, m_provider);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_fixture.open());
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_fixture.close(); }
 
     void startsWithTheInitialContents_data()
     {
@@ -136,15 +114,15 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(QString, text);
-        QCOMPARE(boxText(box), text);
+        QCOMPARE(m_fixture.boxText(box), text);
     }
 
     void labelsShowTheirCaptions()
     {
-        QCOMPARE(control<QLabel>("标签1")->text(), "请输入中文歌词：");
-        QCOMPARE(control<QLabel>("标签2")->text(), "请调整中文拼音：");
-        QVERIFY(m_window->windowTitle().startsWith("TavenorV2.0    by:"));
-        QVERIFY(m_window->windowTitle().size() > QString("TavenorV2.0    by:").size());
+        QCOMPARE(m_fixture.control<QLabel>("标签1")->text(), "请输入中文歌词：");
+        QCOMPARE(m_fixture.control<QLabel>("标签2")->text(), "请调整中文拼音：");
+        QVERIFY(m_fixture.window()->windowTitle().startsWith("TavenorV2.0    by:"));
+        QVERIFY(m_fixture.window()->windowTitle().size() > QString("TavenorV2.0    by:").size());
     }
 
     void controlsSitWhereTheLayoutPutsThem_data()
@@ -167,10 +145,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, clientRect);
         QFETCH(bool, inFrame);
-        auto* widget = control<QWidget>(name);
-        QWidget* expectedParent = inFrame ? control<QWidget>("外形框1") : m_window.get();
+        auto* widget = m_fixture.control<QWidget>(name);
+        QWidget* expectedParent
+            = inFrame ? m_fixture.control<QWidget>("外形框1") : m_fixture.window();
         QCOMPARE(widget->parentWidget(), expectedParent);
-        QCOMPARE(QRect(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size()), clientRect);
+        QCOMPARE(QRect(widget->mapTo(m_fixture.window(), QPoint(0, 0)), widget->size()),
+                 clientRect);
         if (inFrame)
             QCOMPARE(widget->pos(), clientRect.topLeft() - QPoint(8, 8));
     }
@@ -179,7 +159,8 @@ private slots:
     {
         const QImage icon(":/icon.png");
         QCOMPARE(icon.size(), QSize(46, 45));
-        QCOMPARE(m_window->windowIcon()
+        QCOMPARE(m_fixture.window()
+                     ->windowIcon()
                      .pixmap(icon.size())
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
@@ -188,13 +169,13 @@ private slots:
 
     void windowHasAFixedSizeAtItsPlace()
     {
-        QCOMPARE(m_window->size(), QSize(448, 336));
-        QCOMPARE(m_window->minimumSize(), QSize(448, 336));
-        QCOMPARE(m_window->maximumSize(), QSize(448, 336));
-        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        m_window->resize(600, 500);
-        QCOMPARE(m_window->size(), QSize(448, 336));
-        QCOMPARE(m_window->pos(), QPoint(50, 50));
+        QCOMPARE(m_fixture.window()->size(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->minimumSize(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->maximumSize(), QSize(448, 336));
+        QVERIFY(!m_fixture.window()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        m_fixture.window()->resize(600, 500);
+        QCOMPARE(m_fixture.window()->size(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->pos(), QPoint(50, 50));
     }
 
     void controlsShowTheirColours_data()
@@ -213,7 +194,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRgb, colour);
-        auto* widget = control<QWidget>(name);
+        auto* widget = m_fixture.control<QWidget>(name);
         // Without focus: no caret, and the prompt is not selected.
         QApplication::focusWidget()->clearFocus();
         const QImage image = widget->grab().toImage();
@@ -238,7 +219,7 @@ private slots:
 
     void windowIsBlackWithASilverFrame()
     {
-        const QImage image = m_window->grab().toImage();
+        const QImage image = m_fixture.window()->grab().toImage();
         QCOMPARE(QColor(image.pixel(2, 2)), QColor(kBlack));
         QCOMPARE(QColor(image.pixel(380, 200)), QColor(kBlack));
         QCOMPARE(QColor(image.pixel(8, 80)), QColor(kSilver));
@@ -251,7 +232,7 @@ private slots:
     void onlyTheFinalBoxHasAScrollBar()
     {
         for (const QString& name : kResultBoxes) {
-            auto* box = control<QPlainTextEdit>(name);
+            auto* box = m_fixture.control<QPlainTextEdit>(name);
             QCOMPARE(box->verticalScrollBar()->isVisible(), name == "编辑框6");
             QVERIFY(!box->horizontalScrollBar()->isVisible());
         }
@@ -260,7 +241,7 @@ private slots:
     void labelsFitAtNinePointsInAChineseFace()
     {
         for (const QString name : {"标签1", "标签2"}) {
-            auto* label = control<QLabel>(name);
+            auto* label = m_fixture.control<QLabel>(name);
             QCOMPARE(label->font().pointSize(), 9);
             const QFontMetrics metrics = label->fontMetrics();
             QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
@@ -286,14 +267,14 @@ private slots:
     {
         for (const QString name :
              {"编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5", "编辑框6"})
-            QVERIFY2(!control<QWidget>(name)->accessibleName().isEmpty(), qPrintable(name));
+            QVERIFY2(!m_fixture.control<QWidget>(name)->accessibleName().isEmpty(),
+                     qPrintable(name));
     }
 
     void boxesHaveNoLengthLimit()
     {
         const QString song(40000, QChar(u'你'));
-        QApplication::clipboard()->setText(song);
-        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(lyricsBox(), song);
         QCOMPARE(lyricsBox()->text(), song);
         QCOMPARE(pinyinBox()->text().size(), 40000 * 3);
     }
@@ -304,12 +285,12 @@ private slots:
         typeText(lyricsBox(), "你");
         QCOMPARE(lyricsBox()->text(), "你");
         QCOMPARE(pinyinBox()->text(), "ni,");
-        QCOMPARE(boxText("编辑框3"), "n,i,");
-        QCOMPARE(boxText("编辑框4"), "ni , ");
-        QCOMPARE(boxText("编辑框6"), "ni[J i]\n");
+        QCOMPARE(m_fixture.boxText("编辑框3"), "n,i,");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ");
+        QCOMPARE(m_fixture.boxText("编辑框6"), "ni[J i]\n");
         // One conversion: the program's own writes to the pinyin box convert nothing more. The
         // first line joins the history's start.
-        QCOMPARE(boxText("编辑框5"), "历史...ni\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\n");
     }
 
     void inputMethodCommitConvertsOnce()
@@ -319,19 +300,18 @@ private slots:
         QApplication::sendEvent(lyricsBox(), &commit);
         QCOMPARE(lyricsBox()->text(), "你好");
         QCOMPARE(pinyinBox()->text(), "ni,hao,");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nhao\n");
     }
 
     void pastingASongConvertsItWhole()
     {
-        QApplication::clipboard()->setText("你好𠀀");
-        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(lyricsBox(), "你好𠀀");
         QCOMPARE(lyricsBox()->text(), "你好𠀀");
         QCOMPARE(pinyinBox()->text(), "ni,hao,he,");
-        QCOMPARE(boxText("编辑框3"), "n,i,h,ao,h,e,");
-        QCOMPARE(boxText("编辑框6"),
+        QCOMPARE(m_fixture.boxText("编辑框3"), "n,i,h,ao,h,e,");
+        QCOMPARE(m_fixture.boxText("编辑框6"),
                  "ni[J i]\nha[h a o]←------此读音需改变\nha[h a N\\]←------此读音需改变\n");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\nhe\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nhao\nhe\n");
     }
 
     void editingThePinyinConvertsAtEveryKeystroke()
@@ -342,21 +322,21 @@ private slots:
         QTest::keyClicks(pinyinBox(), "hao,");
         QCOMPARE(lyricsBox()->text(), "你");
         QCOMPARE(pinyinBox()->text(), "ni,hao,");
-        QCOMPARE(boxText("编辑框4"), "ni , ha o , ");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nni\nh\nni\nha\nni\nhao\nni\nhao\n");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ha o , ");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nni\nh\nni\nha\nni\nhao\nni\nhao\n");
         QCOMPARE(m_provider.calls.size(), 2U);
     }
 
     void emptyingTheLyricsEmptiesTheResultsAndKeepsTheHistory()
     {
         typeText(lyricsBox(), "你好");
-        const QString history = boxText("编辑框5");
+        const QString history = m_fixture.boxText("编辑框5");
         QTest::keyClick(lyricsBox(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(lyricsBox(), Qt::Key_Backspace);
         QCOMPARE(lyricsBox()->text(), "");
         for (const QString name : {"编辑框2", "编辑框3", "编辑框4", "编辑框6"})
-            QCOMPARE(boxText(name), "");
-        QCOMPARE(boxText("编辑框5"), history);
+            QCOMPARE(m_fixture.boxText(name), "");
+        QCOMPARE(m_fixture.boxText("编辑框5"), history);
     }
 
     void resultBoxesRefuseTypingAndAllowCopying_data()
@@ -369,7 +349,7 @@ private slots:
     {
         QFETCH(QString, name);
         typeText(lyricsBox(), "你好");
-        auto* box = control<QPlainTextEdit>(name);
+        auto* box = m_fixture.control<QPlainTextEdit>(name);
         const QString before = box->toPlainText();
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         QCOMPARE(QApplication::focusWidget(), box);
@@ -404,7 +384,7 @@ private slots:
     void selectionIsHiddenWithoutFocus()
     {
         typeText(lyricsBox(), "你好");
-        auto* box = control<QPlainTextEdit>("编辑框4");
+        auto* box = m_fixture.control<QPlainTextEdit>("编辑框4");
         box->setFocus();
         box->selectAll();
         const QRect inside = box->rect().adjusted(1, 1, -1, -1);
@@ -440,7 +420,7 @@ private slots:
         seen.buttons.sort();
         QCOMPARE(seen.buttons, QStringList({"否(&N)", "是(&Y)"}));
         QCOMPARE(pinyinBox()->text(), pinyin);
-        QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
     }
 };
 
