@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 namespace tavenor {
 namespace {
@@ -17,6 +20,18 @@ const QStringList kChineseFaces{
 // 9 pt is the largest size at which "请输入中文歌词：" fits its 96-pixel label.
 constexpr int kPointSize = 9;
 
+// Every text of the window is Chinese, so Qt's own texts (the edit boxes' context menus) are too,
+// whatever the system's locale. Without the translations installed they stay in English.
+void installQtChineseTranslations()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 } // namespace
 
 void SetUpApplication()
@@ -26,6 +41,7 @@ void SetUpApplication()
     // Lets the desktop match the window with its installed entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    installQtChineseTranslations();
 
     QFont font = QApplication::font();
     QStringList families = kChineseFaces;
