@@ -40,7 +40,10 @@ void SetUpApplication()
     QApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
     // Lets the desktop match the window with its installed entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    QIcon icon(QStringLiteral(":/icon.png"));
+    icon.addFile(QStringLiteral(":/16x16.png"));
+    icon.addFile(QStringLiteral(":/24x24.png"));
+    QApplication::setWindowIcon(icon);
     installQtChineseTranslations();
 
     QFont font = QApplication::font();

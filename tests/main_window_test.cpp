@@ -188,15 +188,24 @@ private slots:
             QCOMPARE(widget->pos(), clientRect.topLeft() - QPoint(8, 8));
     }
 
+    // The title bar's sizes are drawn for them, not scaled down from 46 x 45.
+    void windowShowsTheProgramIcon_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("46 x 45") << ":/icon.png" << QSize(46, 45);
+        QTest::newRow("16") << ":/16x16.png" << QSize(16, 16);
+        QTest::newRow("24") << ":/24x24.png" << QSize(24, 24);
+    }
     void windowShowsTheProgramIcon()
     {
-        const QImage icon(":/icon.png");
-        QCOMPARE(icon.size(), QSize(46, 45));
-        QCOMPARE(m_window->windowIcon()
-                     .pixmap(icon.size())
-                     .toImage()
-                     .convertToFormat(QImage::Format_RGB32),
-                 icon.convertToFormat(QImage::Format_RGB32));
+        QFETCH(QString, picture);
+        QFETCH(QSize, size);
+        const QImage icon(picture);
+        QCOMPARE(icon.size(), size);
+        QCOMPARE(
+            m_window->windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+            icon.convertToFormat(QImage::Format_ARGB32));
     }
 
     void windowHasAFixedSizeAtItsPlace()
