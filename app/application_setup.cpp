@@ -1,5 +1,7 @@
 #include "app/application_setup.h"
 
+#include "tavenor_version.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -37,9 +39,9 @@ void installQtChineseTranslations()
 void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tavenor"));
-    QApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // Lets the desktop match the window with its installed entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral(TAVENOR_APP_ID));
+    QApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QIcon icon(QStringLiteral(":/icon.png"));
     icon.addFile(QStringLiteral(":/16x16.png"));
     icon.addFile(QStringLiteral(":/24x24.png"));

@@ -3,8 +3,8 @@
 #include "app/accessible_replacement.h"
 #include "app/splash_window.h"
 #include "app/widget_boxes.h"
-#include "pinyin/fetch_lyrics_pinyin.h"
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -207,6 +207,8 @@ MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
     , m_luQuestion(this)
 {
     setObjectName(QStringLiteral("MainWindow"));
+    // The caption is the window's fixed text, "V2.0" included; the program's version (1.0.0.0)
+    // is in its version record and --version.
     setWindowTitle(QStringLiteral("TavenorV2.0    by: the Tavenor developers"));
     setFixedSize(kClientSize);
     move(kPosition);

@@ -1,12 +1,12 @@
 // A whole album of pinyin pasted at once, and the history box of a long editing session. A
 // megabyte of lyrics is BM_LyricsToResults/524288.
 
+#include "boxes/convert_to_romaji.h"
 #include "romaji/convert_pinyin_text.h"
-#include "romaji/convert_to_romaji.h"
 #include "table/syllable_table.h"
 
-#include "built_in_table.h"
-#include "fake_boxes.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/fake_boxes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"

@@ -2,9 +2,9 @@
 
 #include "cli/convert_command.h"
 #include "cli/lyrics_command.h"
+#include "tavenor_version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 #include <optional>
 #include <ostream>
@@ -62,8 +62,7 @@ int RunCli(const QStringList& arguments, CliStreams streams)
         return 0;
     }
     if (parser.isSet(version)) {
-        streams.out << "tavenor-cli " << QCoreApplication::applicationVersion().toStdString()
-                    << '\n';
+        streams.out << "tavenor-cli " << kVersion << '\n';
         return 0;
     }
     const QStringList positional = parser.positionalArguments();

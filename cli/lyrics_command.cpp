@@ -7,7 +7,7 @@
 #include "cli/terminal_lu_question.h"
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 

@@ -8,7 +8,6 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavenor-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVENOR_VERSION));
     std::ios::sync_with_stdio(false);
     return tavenor::RunCli(QCoreApplication::arguments(), {std::cin, std::cout, std::cerr});
 }

@@ -1,7 +1,18 @@
 # Linked into every target of ours; third-party headers come in as system includes and stay quiet.
+# Warnings become errors with -DCMAKE_COMPILE_WARNING_AS_ERROR=ON (CI sets it).
 add_library(tavenor_warnings INTERFACE)
-target_compile_options(tavenor_warnings INTERFACE
-    -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Wunused
-    -Woverloaded-virtual -Wpedantic -Wconversion -Wsign-conversion -Wnull-dereference
-    -Wformat=2 -Wimplicit-fallthrough
-    $<$<BOOL:${TAVENOR_WERROR}>:-Werror>)
+if(MSVC)
+    target_compile_options(tavenor_warnings INTERFACE /W4 /permissive- /utf-8)
+else()
+    target_compile_options(tavenor_warnings INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+        -Wunused -Woverloaded-virtual -Wconversion -Wsign-conversion -Wnull-dereference
+        -Wformat=2 -Wimplicit-fallthrough)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_compile_options(tavenor_warnings INTERFACE
+            -Wmisleading-indentation -Wduplicated-cond -Wduplicated-branches -Wlogical-op
+            -Wuseless-cast)
+    elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        target_compile_options(tavenor_warnings INTERFACE -Wmisleading-indentation)
+    endif()
+endif()

@@ -6,10 +6,11 @@
 #include "fuzz_check.h"
 #include "text_reference.h"
 
-#include "built_in_table.h"
-#include "fake_boxes.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/fake_boxes.h"
 
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "boxes/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
@@ -102,7 +103,8 @@ void checkList(std::string_view lyrics, const std::string& list, const PinyinPro
 
     std::size_t luEntries = 0;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const std::string syllable = HanziToPinyin(provider, units[i], 0, 0);
+        const std::string syllable = HanziToPinyin(provider, units[i], /*extraForm=*/0,
+                                                   /*spaceAfterEach=*/0);
         if (syllable == "lu")
             FUZZ_CHECK(entries[i] == (question.answer(luEntries++) ? "lu" : "lv"));
         else

@@ -5,7 +5,7 @@
 #include "fuzz_check.h"
 #include "text_reference.h"
 
-#include "built_in_table.h"
+#include "tests/support/built_in_table.h"
 
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
@@ -69,8 +69,8 @@ std::size_t checkPiece(std::string_view piece, const RomajiTexts& one)
 {
     const auto row = firstRows().find(piece);
     const bool found = row != firstRows().end();
-    FUZZ_CHECK(one.romaji == std::string(found ? row->second->romaji : "?") + " , ");
-    FUZZ_CHECK(one.final == std::string(found ? row->second->phonemes : "?") + "\r\n");
+    FUZZ_CHECK(one.romaji == (found ? row->second->romaji : "?") + " , ");
+    FUZZ_CHECK(one.final == (found ? row->second->phonemes : "?") + "\r\n");
 
     if (startsWithZeroInitial(piece)) {
         FUZZ_CHECK(one.history.empty());

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "tests/support/count_occurrences.h"
+
 #include <cstddef>
 #include <string_view>
 
 namespace tavenor::fuzz {
+
+using testing::CountOccurrences;
 
 // GB18030 well-formedness written from the encoding's byte ranges, apart from the code under
 // test: one byte 00-7F; two bytes 81-FE then 40-7E or 80-FE; four bytes 81-FE, 30-39, 81-FE,
@@ -31,16 +35,6 @@ inline bool IsWellFormedGb18030(std::string_view text)
         }
     }
     return true;
-}
-
-// Non-overlapping occurrences of what in text.
-inline std::size_t CountOccurrences(std::string_view text, std::string_view what)
-{
-    std::size_t count = 0;
-    for (std::size_t at = text.find(what); at != std::string_view::npos;
-         at = text.find(what, at + what.size()))
-        ++count;
-    return count;
 }
 
 } // namespace tavenor::fuzz

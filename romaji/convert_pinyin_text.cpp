@@ -62,7 +62,7 @@ struct Split {
     std::size_t head, tail;
 };
 
-Split breakDown(const Characters& s)
+Split decompose(const Characters& s)
 {
     const std::size_t all = s.size();
     if (isAt(s, 1, 'h')) {
@@ -116,10 +116,10 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
             normalize(syllable);
             appendRange(texts.history, syllable, 0, syllable.size());
             texts.history += kLineBreak;
-            appendDecomposition(texts.decomposition, syllable, breakDown(syllable));
+            appendDecomposition(texts.decomposition, syllable, decompose(syllable));
         }
         // The lookup uses the piece as typed; the normalized syllable only feeds the history and
-        // the break-down.
+        // the decomposition.
         const SyllableRecord* row = table.findFirst(piece);
         texts.romaji += row ? std::string_view(row->romaji) : std::string_view("?");
         texts.romaji += " , ";

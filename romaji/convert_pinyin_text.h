@@ -8,7 +8,7 @@
 namespace tavenor {
 
 // The pure heart of the conversion: a pinyin-box text, cut at ",", gives the four texts. Positions
-// in the rewrite rules and the break-down count GB18030 characters, so a Chinese character typed
+// in the rewrite rules and the decomposition count GB18030 characters, so a Chinese character typed
 // into the box is never cut in half. Empty pieces are dropped.
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table);
 

@@ -1,6 +1,8 @@
-#include "cli_run.h"
+#include "tests/support/cli_run.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
+#include "tests/support/count_occurrences.h"
+#include "tests/support/review_marker.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +12,9 @@
 namespace tavenor {
 namespace {
 
+using testing::CountOccurrences;
 using testing::RunCliOn;
-
-const std::string kMarker = "←------此读音需改变";
+const std::string& kMarker = testing::kReviewMarkerUtf8;
 
 TEST(CliLyrics, JsonGivesThePinyinListAndEveryBoxText)
 {
@@ -93,15 +95,6 @@ TerminalOpener scriptedTerminal(const std::string& answers, std::ostringstream& 
     return [answers, &shown] { return std::make_unique<ScriptedTerminal>(answers, shown); };
 }
 
-std::size_t countOf(const std::string& text, const std::string& needle)
-{
-    std::size_t count = 0;
-    for (std::size_t at = text.find(needle); at != std::string::npos;
-         at = text.find(needle, at + 1))
-        ++count;
-    return count;
-}
-
 const std::string kPrompt = "[y/n] ";
 
 TEST(CliLyricsAsk, EachAnswerSettlesItsOwnEntryInTextOrder)
@@ -112,7 +105,7 @@ TEST(CliLyricsAsk, EachAnswerSettlesItsOwnEntryInTextOrder)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.starts_with("{\"pinyin\":\"lu,lv,\",")) << result.out;
     EXPECT_NE(result.out.find("\n{\"pinyin\":\"lv,\","), std::string::npos) << result.out;
-    EXPECT_EQ(countOf(shown.str(), "对你说话呢\n"), 3U);
+    EXPECT_EQ(CountOccurrences(shown.str(), "对你说话呢\n"), 3U);
     EXPECT_NE(shown.str().find(
                   "对你说话呢\n检测到存在“lu”\n请确认发音：\n是：读“鲁”（lu）\n否：读“绿”（lv）\n"),
               std::string::npos)
@@ -126,7 +119,7 @@ TEST(CliLyricsAsk, AsksAgainUntilTheAnswerIsYesOrNo)
                                  scriptedTerminal("maybe\n\n  YES \n", shown));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.starts_with("{\"pinyin\":\"lu,\",")) << result.out;
-    EXPECT_EQ(countOf(shown.str(), kPrompt), 3U);
+    EXPECT_EQ(CountOccurrences(shown.str(), kPrompt), 3U);
 }
 
 TEST(CliLyricsAsk, AsksNothingWhenNoEntryIsLu)

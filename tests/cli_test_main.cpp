@@ -7,7 +7,6 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavenor-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.0"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
 
-#include "fake_boxes.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/fake_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,8 @@ using testing::FakeBoxes;
 
 class ConvertToRomajiTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        LoadSyllableTable(table);
-        boxes.texts = {{std::string(box::Lyrics), "x"},
-                       {std::string(box::Pinyin), "ba,ni,wo,lv,"},
-                       {std::string(box::Decomposition), "old decomposition"},
-                       {std::string(box::Romaji), "old romaji"},
-                       {std::string(box::History), "history..."},
-                       {std::string(box::Final), "old final"}};
-    }
-
-    SyllableTable table;
-    FakeBoxes boxes;
+    const SyllableTable& table = testing::BuiltInTable();
+    FakeBoxes boxes = testing::FilledBoxes("x", "ba,ni,wo,lv,");
 };
 
 TEST_F(ConvertToRomajiTest, EmptiesThenWritesEachBoxOnce)

@@ -1,8 +1,10 @@
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "boxes/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 
-#include "case_name.h"
-#include "fake_boxes.h"
-#include "scripted_pinyin.h"
+#include "tests/support/built_in_table.h"
+#include "tests/support/case_name.h"
+#include "tests/support/fake_boxes.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +14,6 @@ namespace {
 using testing::FakeBoxes;
 using testing::ScriptedLuQuestion;
 using testing::ScriptedProvider;
-
-// 鲁 C2 B3 lǔ, 绿 C2 CC lǜ, 你 C4 E3 nǐ, 好 BA C3 hǎo, 路 C2 B7 lù, 罗 C2 DE luó, 𠀀 95 32 82 36
-// hē.
-ScriptedProvider lyricsProvider()
-{
-    ScriptedProvider provider;
-    provider.readings
-        = {{"\xC2\xB3", "l\xA8\xB3"},        {"\xC2\xCC", "l\xA8\xB8"}, {"\xC4\xE3", "n\xA8\xAB"},
-           {"\xBA\xC3", "h\xA8\xA3o"},       {"\xC2\xB7", "l\xA8\xB4"}, {"\xC2\xDE", "lu\xA8\xAE"},
-           {"\x95\x32\x82\x36", "h\xA8\xA5"}};
-    return provider;
-}
 
 struct ListCase {
     const char* name;
@@ -38,7 +28,7 @@ class BuildPinyinListTest : public ::testing::TestWithParam<ListCase> { };
 
 TEST_P(BuildPinyinListTest, GivesOneEntryPerCharacter)
 {
-    const ScriptedProvider provider = lyricsProvider();
+    const ScriptedProvider provider = testing::LyricsProvider();
     ScriptedLuQuestion question;
     question.answers = GetParam().answers;
     EXPECT_EQ(BuildPinyinList(GetParam().lyrics, provider, question), GetParam().list);
@@ -66,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
 {
-    const ScriptedProvider provider = lyricsProvider();
+    const ScriptedProvider provider = testing::LyricsProvider();
     ScriptedLuQuestion question;
     BuildPinyinList("\xC2\xB3", provider, question);
     ASSERT_EQ(question.asked.size(), 1U);
@@ -78,7 +68,7 @@ TEST(BuildPinyinList, QuestionShowsTheTitleAndMessage)
 
 TEST(BuildPinyinList, QuestionKnowsTheCharacterItsPlaceAndItsOwnReading)
 {
-    const ScriptedProvider provider = lyricsProvider();
+    const ScriptedProvider provider = testing::LyricsProvider();
     ScriptedLuQuestion question;
     BuildPinyinList("\xC4\xE3x\xC2\xB3\xC2\xCC", provider, question);
     const std::vector<std::string> expected{"\xC2\xB3 3 lu", "\xC2\xCC 4 lv"};
@@ -87,7 +77,7 @@ TEST(BuildPinyinList, QuestionKnowsTheCharacterItsPlaceAndItsOwnReading)
 
 TEST(BuildPinyinList, AsksTheProviderOneCharacterAtATimeWithBothOptionsOff)
 {
-    const ScriptedProvider provider = lyricsProvider();
+    const ScriptedProvider provider = testing::LyricsProvider();
     ScriptedLuQuestion question;
     EXPECT_EQ(BuildPinyinList("\xC4\xE3x", provider, question), "ni,,");
     const std::vector<std::string> expected{"count \xC4\xE3", "get \xC4\xE3 1 1", "count x"};
@@ -96,19 +86,9 @@ TEST(BuildPinyinList, AsksTheProviderOneCharacterAtATimeWithBothOptionsOff)
 
 class FetchLyricsPinyinTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        LoadSyllableTable(table);
-        boxes.texts = {{std::string(box::Lyrics), "\xC4\xE3\xBA\xC3"},
-                       {std::string(box::Pinyin), "user,correction,"},
-                       {std::string(box::Decomposition), "d"},
-                       {std::string(box::Romaji), "r"},
-                       {std::string(box::History), "H"},
-                       {std::string(box::Final), "f"}};
-    }
-    SyllableTable table;
-    FakeBoxes boxes;
-    ScriptedProvider provider = lyricsProvider();
+    const SyllableTable& table = testing::BuiltInTable();
+    FakeBoxes boxes = testing::FilledBoxes("\xC4\xE3\xBA\xC3", "user,correction,");
+    ScriptedProvider provider = testing::LyricsProvider();
     ScriptedLuQuestion question;
 };
 
@@ -123,7 +103,7 @@ TEST_F(FetchLyricsPinyinTest, ReplacesThePinyinBoxThenConverts)
     EXPECT_EQ(boxes[box::Pinyin], "ni,hao,");
     EXPECT_EQ(boxes[box::Decomposition], "n,i,h,ao,");
     EXPECT_EQ(boxes[box::Romaji], "ni , ha o , ");
-    EXPECT_EQ(boxes[box::History], "Hni\r\nhao\r\n");
+    EXPECT_EQ(boxes[box::History], "history...ni\r\nhao\r\n");
     EXPECT_EQ(boxes[box::Lyrics], "\xC4\xE3\xBA\xC3");
 }
 
@@ -135,7 +115,7 @@ TEST_F(FetchLyricsPinyinTest, EmptyLyricsStillConvert)
     EXPECT_EQ(boxes[box::Decomposition], "");
     EXPECT_EQ(boxes[box::Romaji], "");
     EXPECT_EQ(boxes[box::Final], "");
-    EXPECT_EQ(boxes[box::History], "H");
+    EXPECT_EQ(boxes[box::History], "history...");
     EXPECT_TRUE(question.asked.empty());
 }
 

@@ -1,6 +1,6 @@
 #include "text/gb18030_characters.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "codec/gb18030_codec.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
+#include "tests/support/review_marker.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, Gb18030CodecTest,
     ::testing::Values(CodecCase{"Ascii", QStringLiteral("ni,hao,"), "ni,hao,"},
                       CodecCase{"Gbk", QStringLiteral("你好"), "\xC4\xE3\xBA\xC3"},
-                      CodecCase{"ReviewMarker", QStringLiteral("←------此读音需改变"),
-                                "\xA1\xFB------\xB4\xCB\xB6\xC1\xD2\xF4\xD0\xE8\xB8\xC4\xB1\xE4"},
+                      CodecCase{"ReviewMarker", QString::fromStdString(testing::kReviewMarkerUtf8),
+                                testing::kReviewMarker},
                       CodecCase{"EmojiIsNotQuestionMark", QStringLiteral("😀"), "\x94\x39\xFC\x36"},
                       CodecCase{"ExtensionB", QStringLiteral("𠀀"), "\x95\x32\x82\x36"},
                       CodecCase{"Nul", QString(QChar(0)), std::string(1, '\0')},

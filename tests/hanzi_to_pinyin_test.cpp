@@ -1,6 +1,6 @@
 #include "pinyin/hanzi_to_pinyin.h"
 
-#include "scripted_pinyin.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +9,11 @@ namespace {
 
 using testing::ScriptedProvider;
 
-// 鲁 = C2 B3 (lǔ), 绿 = C2 CC (lǜ), 你 = C4 E3 (nǐ), 〇 = A9 96 (a reading with no letter here).
+// 鲁 = C2 B3 (lǔ), 绿 = C2 CC (lǜ), 你 = C4 E3 (nǐ), and 〇 = A9 96 with a reading of no letter.
 class HanziToPinyinTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        provider.readings = {{"\xC2\xB3", "l\xA8\xB3"},
-                             {"\xC2\xCC", "l\xA8\xB8"},
-                             {"\xC4\xE3", "n\xA8\xAB"},
-                             {"\xA9\x96", "\xA9\x96"}};
-    }
-    ScriptedProvider provider;
+    void SetUp() override { provider.readings.emplace("\xA9\x96", "\xA9\x96"); }
+    ScriptedProvider provider = testing::LyricsProvider();
 };
 
 TEST_F(HanziToPinyinTest, BothOptionsOffGiveTheBareSyllable)

@@ -1,13 +1,13 @@
 // Whole songs and albums pasted at once: a megabyte of pinyin or of lyrics must convert in full,
 // exactly as its parts do.
 
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "boxes/convert_to_romaji.h"
+#include "boxes/fetch_lyrics_pinyin.h"
 #include "romaji/convert_pinyin_text.h"
-#include "romaji/convert_to_romaji.h"
 #include "table/syllable_table.h"
 
-#include "fake_boxes.h"
-#include "scripted_pinyin.h"
+#include "tests/support/fake_boxes.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <gtest/gtest.h>
 
@@ -65,9 +65,7 @@ TEST_F(HugeInputTest, MegabyteOfPinyinConvertsLikeItsBlocks)
 TEST_F(HugeInputTest, MegabyteOfLyricsGivesOneEntryPerCharacterAndConverts)
 {
     // 你 好 鲁, a Latin letter, a blank, an emoji.
-    ScriptedProvider provider;
-    provider.readings
-        = {{"\xC4\xE3", "n\xA8\xAB"}, {"\xBA\xC3", "h\xA8\xA3o"}, {"\xC2\xB3", "l\xA8\xB3"}};
+    const ScriptedProvider provider = testing::LyricsProvider();
     const std::string block = "\xC4\xE3\xBA\xC3\xC2\xB3"
                               "a \x94\x39\xFC\x36";
     const std::size_t times = kMegabyte / block.size() + 1;

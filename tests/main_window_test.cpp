@@ -3,7 +3,7 @@
 #include "app/widget_boxes.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "table/syllable_table.h"
-#include "window_test_support.h"
+#include "tests/support/window_test_support.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
@@ -89,44 +89,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename Widget> Widget* control(const QString& name) const
-    {
-        auto* widget = m_window->findChild<Widget*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
+    QLineEdit* lyricsBox() const { return m_fixture.control<QLineEdit>("编辑框1"); }
+    QLineEdit* pinyinBox() const { return m_fixture.control<QLineEdit>("编辑框2"); }
 
-    QString boxText(const QString& name) const
-    {
-        if (auto* line = m_window->findChild<QLineEdit*>(name))
-            return line->text();
-        return control<QPlainTextEdit>(name)->toPlainText();
-    }
-
-    QLineEdit* lyricsBox() const { return control<QLineEdit>("编辑框1"); }
-    QLineEdit* pinyinBox() const { return control<QLineEdit>("编辑框2"); }
-
-    SyllableTable m_table;
-    testing::ScriptedProvider m_provider = testing::windowProvider();
-    std::unique_ptr<MainWindow> m_window;
+    testing::ScriptedProvider m_provider = testing::LyricsProvider();
+    testing::WindowFixture m_fixture{m_provider};
 
 private slots:
-    void initTestCase()
-    {
-        SetUpApplication();
-        LoadSyllableTable(m_table);
-    }
+    void initTestCase() { SetUpApplication(); }
 
     void init()
     {
         m_provider.calls.clear();
-        m_window = std::make_unique<MainWindow>(m_table, m_provider);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_fixture.open());
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_fixture.close(); }
 
     void startsWithTheInitialContents_data()
     {
@@ -149,15 +127,15 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(QString, text);
-        QCOMPARE(boxText(box), text);
+        QCOMPARE(m_fixture.boxText(box), text);
     }
 
     void labelsShowTheirCaptions()
     {
-        QCOMPARE(control<QLabel>("标签1")->text(), "请输入中文歌词：");
-        QCOMPARE(control<QLabel>("标签2")->text(), "请调整中文拼音：");
-        QVERIFY(m_window->windowTitle().startsWith("TavenorV2.0    by:"));
-        QVERIFY(m_window->windowTitle().size() > QString("TavenorV2.0    by:").size());
+        QCOMPARE(m_fixture.control<QLabel>("标签1")->text(), "请输入中文歌词：");
+        QCOMPARE(m_fixture.control<QLabel>("标签2")->text(), "请调整中文拼音：");
+        QVERIFY(m_fixture.window()->windowTitle().startsWith("TavenorV2.0    by:"));
+        QVERIFY(m_fixture.window()->windowTitle().size() > QString("TavenorV2.0    by:").size());
     }
 
     void controlsSitWhereTheLayoutPutsThem_data()
@@ -180,10 +158,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, clientRect);
         QFETCH(bool, inFrame);
-        auto* widget = control<QWidget>(name);
-        QWidget* expectedParent = inFrame ? control<QWidget>("外形框1") : m_window.get();
+        auto* widget = m_fixture.control<QWidget>(name);
+        QWidget* expectedParent
+            = inFrame ? m_fixture.control<QWidget>("外形框1") : m_fixture.window();
         QCOMPARE(widget->parentWidget(), expectedParent);
-        QCOMPARE(QRect(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size()), clientRect);
+        QCOMPARE(QRect(widget->mapTo(m_fixture.window(), QPoint(0, 0)), widget->size()),
+                 clientRect);
         if (inFrame)
             QCOMPARE(widget->pos(), clientRect.topLeft() - QPoint(8, 8));
     }
@@ -203,20 +183,20 @@ private slots:
         QFETCH(QSize, size);
         const QImage icon(picture);
         QCOMPARE(icon.size(), size);
-        QCOMPARE(
-            m_window->windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
-            icon.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(m_fixture.window()->windowIcon().pixmap(size).toImage().convertToFormat(
+                     QImage::Format_ARGB32),
+                 icon.convertToFormat(QImage::Format_ARGB32));
     }
 
     void windowHasAFixedSizeAtItsPlace()
     {
-        QCOMPARE(m_window->size(), QSize(448, 336));
-        QCOMPARE(m_window->minimumSize(), QSize(448, 336));
-        QCOMPARE(m_window->maximumSize(), QSize(448, 336));
-        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        m_window->resize(600, 500);
-        QCOMPARE(m_window->size(), QSize(448, 336));
-        QCOMPARE(m_window->pos(), QPoint(50, 50));
+        QCOMPARE(m_fixture.window()->size(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->minimumSize(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->maximumSize(), QSize(448, 336));
+        QVERIFY(!m_fixture.window()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        m_fixture.window()->resize(600, 500);
+        QCOMPARE(m_fixture.window()->size(), QSize(448, 336));
+        QCOMPARE(m_fixture.window()->pos(), QPoint(50, 50));
     }
 
     void controlsShowTheirColours_data()
@@ -235,7 +215,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRgb, colour);
-        auto* widget = control<QWidget>(name);
+        auto* widget = m_fixture.control<QWidget>(name);
         // Without focus: no caret, and the prompt is not selected.
         QApplication::focusWidget()->clearFocus();
         const QImage image = widget->grab().toImage();
@@ -260,7 +240,7 @@ private slots:
 
     void windowIsBlackWithASilverFrame()
     {
-        const QImage image = m_window->grab().toImage();
+        const QImage image = m_fixture.window()->grab().toImage();
         QCOMPARE(QColor(image.pixel(2, 2)), QColor(kBlack));
         QCOMPARE(QColor(image.pixel(380, 200)), QColor(kBlack));
         QCOMPARE(QColor(image.pixel(8, 80)), QColor(kSilver));
@@ -273,7 +253,7 @@ private slots:
     void onlyTheFinalBoxHasAScrollBar()
     {
         for (const QString& name : kResultBoxes) {
-            auto* box = control<QPlainTextEdit>(name);
+            auto* box = m_fixture.control<QPlainTextEdit>(name);
             QCOMPARE(box->verticalScrollBar()->isVisible(), name == "编辑框6");
             QVERIFY(!box->horizontalScrollBar()->isVisible());
         }
@@ -282,7 +262,7 @@ private slots:
     void labelsFitAtNinePointsInAChineseFace()
     {
         for (const QString name : {"标签1", "标签2"}) {
-            auto* label = control<QLabel>(name);
+            auto* label = m_fixture.control<QLabel>(name);
             QCOMPARE(label->font().pointSize(), 9);
             const QFontMetrics metrics = label->fontMetrics();
             QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
@@ -308,14 +288,14 @@ private slots:
     {
         for (const QString name :
              {"编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5", "编辑框6"})
-            QVERIFY2(!control<QWidget>(name)->accessibleName().isEmpty(), qPrintable(name));
+            QVERIFY2(!m_fixture.control<QWidget>(name)->accessibleName().isEmpty(),
+                     qPrintable(name));
     }
 
     void boxesHaveNoLengthLimit()
     {
         const QString song(40000, QChar(u'你'));
-        QApplication::clipboard()->setText(song);
-        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(lyricsBox(), song);
         QCOMPARE(lyricsBox()->text(), song);
         QCOMPARE(pinyinBox()->text().size(), 40000 * 3);
     }
@@ -326,12 +306,12 @@ private slots:
         typeText(lyricsBox(), "你");
         QCOMPARE(lyricsBox()->text(), "你");
         QCOMPARE(pinyinBox()->text(), "ni,");
-        QCOMPARE(boxText("编辑框3"), "n,i,");
-        QCOMPARE(boxText("编辑框4"), "ni , ");
-        QCOMPARE(boxText("编辑框6"), "ni[J i]\n");
+        QCOMPARE(m_fixture.boxText("编辑框3"), "n,i,");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ");
+        QCOMPARE(m_fixture.boxText("编辑框6"), "ni[J i]\n");
         // One conversion: the program's own writes to the pinyin box convert nothing more. The
         // first line joins the history's start.
-        QCOMPARE(boxText("编辑框5"), "历史...ni\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\n");
     }
 
     void inputMethodCommitConvertsOnce()
@@ -341,19 +321,18 @@ private slots:
         QApplication::sendEvent(lyricsBox(), &commit);
         QCOMPARE(lyricsBox()->text(), "你好");
         QCOMPARE(pinyinBox()->text(), "ni,hao,");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nhao\n");
     }
 
     void pastingASongConvertsItWhole()
     {
-        QApplication::clipboard()->setText("你好𠀀");
-        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(lyricsBox(), "你好𠀀");
         QCOMPARE(lyricsBox()->text(), "你好𠀀");
         QCOMPARE(pinyinBox()->text(), "ni,hao,he,");
-        QCOMPARE(boxText("编辑框3"), "n,i,h,ao,h,e,");
-        QCOMPARE(boxText("编辑框6"),
+        QCOMPARE(m_fixture.boxText("编辑框3"), "n,i,h,ao,h,e,");
+        QCOMPARE(m_fixture.boxText("编辑框6"),
                  "ni[J i]\nha[h a o]←------此读音需改变\nha[h a N\\]←------此读音需改变\n");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\nhe\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nhao\nhe\n");
     }
 
     void editingThePinyinConvertsAtEveryKeystroke()
@@ -364,21 +343,21 @@ private slots:
         QTest::keyClicks(pinyinBox(), "hao,");
         QCOMPARE(lyricsBox()->text(), "你");
         QCOMPARE(pinyinBox()->text(), "ni,hao,");
-        QCOMPARE(boxText("编辑框4"), "ni , ha o , ");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nni\nh\nni\nha\nni\nhao\nni\nhao\n");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ha o , ");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nni\nh\nni\nha\nni\nhao\nni\nhao\n");
         QCOMPARE(m_provider.calls.size(), 2U);
     }
 
     void emptyingTheLyricsEmptiesTheResultsAndKeepsTheHistory()
     {
         typeText(lyricsBox(), "你好");
-        const QString history = boxText("编辑框5");
+        const QString history = m_fixture.boxText("编辑框5");
         QTest::keyClick(lyricsBox(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(lyricsBox(), Qt::Key_Backspace);
         QCOMPARE(lyricsBox()->text(), "");
         for (const QString name : {"编辑框2", "编辑框3", "编辑框4", "编辑框6"})
-            QCOMPARE(boxText(name), "");
-        QCOMPARE(boxText("编辑框5"), history);
+            QCOMPARE(m_fixture.boxText(name), "");
+        QCOMPARE(m_fixture.boxText("编辑框5"), history);
     }
 
     void resultBoxesRefuseTypingAndAllowCopying_data()
@@ -391,7 +370,7 @@ private slots:
     {
         QFETCH(QString, name);
         typeText(lyricsBox(), "你好");
-        auto* box = control<QPlainTextEdit>(name);
+        auto* box = m_fixture.control<QPlainTextEdit>(name);
         const QString before = box->toPlainText();
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         QCOMPARE(QApplication::focusWidget(), box);
@@ -426,7 +405,7 @@ private slots:
     void selectionIsHiddenWithoutFocus()
     {
         typeText(lyricsBox(), "你好");
-        auto* box = control<QPlainTextEdit>("编辑框4");
+        auto* box = m_fixture.control<QPlainTextEdit>("编辑框4");
         box->setFocus();
         box->selectAll();
         const QRect inside = box->rect().adjusted(1, 1, -1, -1);
@@ -458,7 +437,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRgb, colour);
-        auto* box = control<QWidget>(name);
+        auto* box = m_fixture.control<QWidget>(name);
         const auto borderPixel = [box] {
             const QImage image = box->grab().toImage();
             return QColor(image.pixel(0, image.height() / 2));
@@ -481,7 +460,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, linesShown);
-        auto* box = control<QPlainTextEdit>(name);
+        auto* box = m_fixture.control<QPlainTextEdit>(name);
         box->setPlainText("1\n2\n3\n4\n5\n6");
         for (const int scrolledBy : {0, 1}) {
             box->verticalScrollBar()->setValue(scrolledBy);
@@ -510,17 +489,15 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, pinyin);
         const UnihanPinyinProvider builtIn;
-        MainWindow window(m_table, builtIn);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        testing::WindowFixture withBuiltInReadings{builtIn};
+        QVERIFY(withBuiltInReadings.open());
         AnsweredBox seen[3];
         for (AnsweredBox& question : seen)
             answerNextMessageBox(question, QMessageBox::NoButton, Qt::Key(key));
-        QApplication::clipboard()->setText("绿鲁旅");
-        QTest::keyClick(window.findChild<QLineEdit*>("编辑框1"), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(withBuiltInReadings.control<QLineEdit>("编辑框1"), "绿鲁旅");
         for (const AnsweredBox& question : seen)
             QVERIFY(question.seen);
-        QCOMPARE(window.findChild<QLineEdit*>("编辑框2")->text(), pinyin);
+        QCOMPARE(withBuiltInReadings.boxText("编辑框2"), pinyin);
     }
 
     // A line break pasted into the pinyin box separates syllables as a comma does; none reaches
@@ -536,16 +513,13 @@ private slots:
     void lineBreaksInThePinyinSeparateSyllables()
     {
         QFETCH(QString, pasted);
-        pinyinBox()->setFocus();
         const auto pasteAndConvert = [this](const QString& text) {
-            const qsizetype historyBefore = boxText("编辑框5").size();
-            pinyinBox()->selectAll();
-            QApplication::clipboard()->setText(text);
-            QTest::keyClick(pinyinBox(), Qt::Key_V, Qt::ControlModifier);
+            const qsizetype historyBefore = m_fixture.boxText("编辑框5").size();
+            testing::Paste(pinyinBox(), text);
             // The result boxes, and the lines that the history gained.
             QStringList results;
             for (const QString& name : kResultBoxes)
-                results << boxText(name);
+                results << m_fixture.boxText(name);
             results.last().remove(0, historyBefore);
             return results;
         };
@@ -558,11 +532,10 @@ private slots:
     // Each line break pasted into the lyrics is a unit without a reading.
     void lyricsKeepPastedLines()
     {
-        QApplication::clipboard()->setText("你\n好\r\n你");
-        QTest::keyClick(lyricsBox(), Qt::Key_V, Qt::ControlModifier);
+        testing::Paste(lyricsBox(), "你\n好\r\n你");
         QCOMPARE(lyricsBox()->text(), "你\n好\r\n你");
         QCOMPARE(pinyinBox()->text(), "ni,,hao,,,ni,");
-        QCOMPARE(boxText("编辑框3"), "n,i,h,ao,n,i,");
+        QCOMPARE(m_fixture.boxText("编辑框3"), "n,i,h,ao,n,i,");
     }
 
     // What an assistive tool (a screen reader, voice control) sees and does.
@@ -572,21 +545,21 @@ private slots:
             = accessibleOf(lyricsBox())->editableTextInterface();
         lyrics->replaceText(0, int(lyricsBox()->text().size()), "你好");
         QCOMPARE(pinyinBox()->text(), "ni,hao,");
-        QCOMPARE(boxText("编辑框4"), "ni , ha o , ");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ha o , ");
         accessibleOf(pinyinBox())->editableTextInterface()->insertText(7, "ni,");
         QCOMPARE(pinyinBox()->text(), "ni,hao,ni,");
-        QCOMPARE(boxText("编辑框4"), "ni , ha o , ni , ");
+        QCOMPARE(m_fixture.boxText("编辑框4"), "ni , ha o , ni , ");
         QCOMPARE(lyricsBox()->text(), "你好");
         accessibleOf(lyricsBox())->setText(QAccessible::Value, "");
         QCOMPARE(pinyinBox()->text(), "");
-        QCOMPARE(boxText("编辑框5"), "历史...ni\nhao\nni\nhao\nni\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...ni\nhao\nni\nhao\nni\n");
     }
 
     // Behind the open lu question the tool replaces 鲁 by 你: the new lyrics are read once the
     // question is answered, rather than in a nested run that would leave two lists in the box.
     void anAccessibleEditBehindTheLuQuestionRunsAfterIt()
     {
-        auto* poll = new QTimer(m_window.get());
+        auto* poll = new QTimer(m_fixture.window());
         connect(poll, &QTimer::timeout, poll, [this, poll] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr)
@@ -598,7 +571,7 @@ private slots:
         poll->start(5);
         typeText(lyricsBox(), "鲁");
         QCOMPARE(pinyinBox()->text(), "ni,");
-        QCOMPARE(boxText("编辑框5"), "历史...lv\nni\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史...lv\nni\n");
     }
 
     void readOnlyBoxesOfferNoAccessibleEditing_data()
@@ -609,34 +582,34 @@ private slots:
     {
         QFETCH(QString, name);
         typeText(lyricsBox(), "你好");
-        QAccessibleInterface* box = accessibleOf(control<QPlainTextEdit>(name));
+        QAccessibleInterface* box = accessibleOf(m_fixture.control<QPlainTextEdit>(name));
         QCOMPARE(box->editableTextInterface(), nullptr);
         QCOMPARE(box->role(), QAccessible::EditableText);
         QVERIFY(box->state().readOnly && box->state().multiLine && box->state().focusable);
-        QCOMPARE(box->text(QAccessible::Name), control<QWidget>(name)->accessibleName());
+        QCOMPARE(box->text(QAccessible::Name), m_fixture.control<QWidget>(name)->accessibleName());
         // Still read, selected and copied.
         QAccessibleTextInterface* text = box->textInterface();
-        QCOMPARE(text->text(0, text->characterCount()), boxText(name));
-        QCOMPARE(text->text(-5, 1000000), boxText(name));
+        QCOMPARE(text->text(0, text->characterCount()), m_fixture.boxText(name));
+        QCOMPARE(text->text(-5, 1000000), m_fixture.boxText(name));
         text->setSelection(0, 1, 3);
-        QCOMPARE(control<QPlainTextEdit>(name)->textCursor().selectedText(),
-                 boxText(name).mid(1, 2));
+        QCOMPARE(m_fixture.control<QPlainTextEdit>(name)->textCursor().selectedText(),
+                 m_fixture.boxText(name).mid(1, 2));
     }
 
     void captionsLabelTheirBoxes()
     {
         for (const auto& [caption, name] : {std::pair{"标签1", "编辑框1"}, {"标签2", "编辑框2"}}) {
             const auto labelledBy
-                = accessibleOf(control<QWidget>(name))->relations(QAccessible::Label);
+                = accessibleOf(m_fixture.control<QWidget>(name))->relations(QAccessible::Label);
             QCOMPARE(labelledBy.size(), 1);
-            QCOMPARE(labelledBy.first().first->object(), control<QLabel>(caption));
+            QCOMPARE(labelledBy.first().first->object(), m_fixture.control<QLabel>(caption));
         }
     }
 
     void windowAndFrameShowTheirRoles()
     {
-        QCOMPARE(accessibleOf(m_window.get())->role(), QAccessible::Window);
-        QCOMPARE(accessibleOf(control<QFrame>("外形框1"))->role(), QAccessible::Grouping);
+        QCOMPARE(accessibleOf(m_fixture.window())->role(), QAccessible::Window);
+        QCOMPARE(accessibleOf(m_fixture.control<QFrame>("外形框1"))->role(), QAccessible::Grouping);
     }
 
     void tabbingIntoTheFinalResultLandsOnItsFirstLine()
@@ -644,7 +617,7 @@ private slots:
         typeText(lyricsBox(), "你好");
         while (QApplication::focusWidget()->objectName() != "编辑框6")
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(control<QPlainTextEdit>("编辑框6")->textCursor().position(), 0);
+        QCOMPARE(m_fixture.control<QPlainTextEdit>("编辑框6")->textCursor().position(), 0);
     }
 
     void luQuestionAsksAndTheAnswerCounts_data()
@@ -673,7 +646,7 @@ private slots:
         seen.buttons.sort();
         QCOMPARE(seen.buttons, QStringList({"否(&N)", "是(&Y)"}));
         QCOMPARE(pinyinBox()->text(), pinyin);
-        QCOMPARE(boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
+        QCOMPARE(m_fixture.boxText("编辑框5"), "历史..." + pinyin.chopped(1) + "\n");
     }
 };
 

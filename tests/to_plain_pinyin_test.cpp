@@ -1,6 +1,6 @@
 #include "pinyin/to_plain_pinyin.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

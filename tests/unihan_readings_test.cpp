@@ -2,8 +2,8 @@
 #include "pinyin/to_plain_pinyin.h"
 #include "pinyin/unihan_readings.h"
 
-#include "case_name.h"
 #include "encoded_ideographs.h"
+#include "tests/support/case_name.h"
 
 #include <QList>
 

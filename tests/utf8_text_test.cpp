@@ -1,7 +1,7 @@
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

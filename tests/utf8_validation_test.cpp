@@ -1,6 +1,6 @@
 #include "codec/utf8_validation.h"
 
-#include "case_name.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -5,18 +5,17 @@
 #include "app/main_window.h"
 #include "app/widget_boxes.h"
 #include "codec/gb18030_codec.h"
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
+#include "tests/support/window_test_support.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <memory>
 #include <string>
 
 namespace tavenor {
@@ -47,46 +46,26 @@ class WindowHugeInputTest : public QObject {
     Q_OBJECT
 
 private:
-    void paste(QLineEdit* box, const QString& text)
-    {
-        QApplication::clipboard()->setText(text);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    }
-
     // The four result boxes against the core's conversion of the pinyin box's text.
     void compareResultsWithTheCore(const std::string& pinyin)
     {
-        WidgetBoxes boxes(*m_window);
-        const RomajiTexts texts = ConvertPinyinText(pinyin, m_table);
+        WidgetBoxes boxes(*m_fixture.window());
+        const RomajiTexts texts = ConvertPinyinText(pinyin, m_fixture.table());
         QVERIFY(boxes.read(box::Decomposition) == texts.decomposition);
         QVERIFY(boxes.read(box::Romaji) == texts.romaji);
         QVERIFY(boxes.read(box::Final) == texts.final);
         QVERIFY(boxes.read(box::History) == ToGb18030(QStringLiteral("历史...")) + texts.history);
     }
 
-    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
+    QLineEdit* box(const char* name) const { return m_fixture.control<QLineEdit>(name); }
 
-    SyllableTable m_table;
     UnihanPinyinProvider m_provider;
-    std::unique_ptr<MainWindow> m_window;
+    testing::WindowFixture m_fixture{m_provider};
 
 private slots:
-    void initTestCase()
-    {
-        SetUpApplication();
-        LoadSyllableTable(m_table);
-    }
-
-    void init()
-    {
-        m_window = std::make_unique<MainWindow>(m_table, m_provider);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-
-    void cleanup() { m_window.reset(); }
+    void initTestCase() { SetUpApplication(); }
+    void init() { QVERIFY(m_fixture.open()); }
+    void cleanup() { m_fixture.close(); }
 
     // Word wrap is quadratic in a line with no word boundary, such as the decomposition of a long
     // song (45 s for a megabyte of lyrics); the boxes that hold such lines break anywhere.
@@ -106,14 +85,14 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(int, wrap);
-        QCOMPARE(int(m_window->findChild<QPlainTextEdit*>(box)->wordWrapMode()), wrap);
+        QCOMPARE(int(m_fixture.control<QPlainTextEdit>(box)->wordWrapMode()), wrap);
     }
 
     void megabyteOfLyrics()
     {
         // Verse, full-width punctuation, a blank, a Latin letter, an emoji and Extension B.
         const QString lyrics = repeatedToAMegabyte(QStringLiteral("春眠不觉晓，处处闻啼鸟。 a😀𠀀"));
-        paste(box("编辑框1"), lyrics);
+        testing::Paste(box("编辑框1"), lyrics);
 
         QCOMPARE(box("编辑框1")->text(), lyrics);
         NoQuestionExpected noQuestion;
@@ -127,7 +106,7 @@ private slots:
     {
         const QString pinyin
             = repeatedToAMegabyte(QStringLiteral("zhi,chuang,shun,jue,xu,yun,,Ba, ba,你,😀u,lu,"));
-        paste(box("编辑框2"), pinyin);
+        testing::Paste(box("编辑框2"), pinyin);
 
         QCOMPARE(box("编辑框2")->text(), pinyin);
         compareResultsWithTheCore(ToGb18030(pinyin));

@@ -1,28 +1,75 @@
 #pragma once
 
-#include "scripted_pinyin.h"
+#include "app/main_window.h"
+#include "tests/support/scripted_pinyin.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 namespace tavenor::testing {
 
-// 你 nǐ, 好 hǎo, 鲁 lǔ, 绿 lǜ, 𠀀 hē (outside GBK), as GB18030 readings.
-inline ScriptedProvider windowProvider()
+// The main window over the built-in table, made afresh for each test function (open() from
+// init(), close() from cleanup()), with its controls found by their control names.
+class WindowFixture {
+public:
+    explicit WindowFixture(const PinyinProvider& provider)
+        : m_provider(provider)
+    {
+        LoadSyllableTable(m_table);
+    }
+
+    // Shows a new window; false when it never became active.
+    bool open()
+    {
+        m_window = std::make_unique<MainWindow>(m_table, m_provider);
+        m_window->show();
+        return QTest::qWaitForWindowActive(m_window.get());
+    }
+
+    void close() { m_window.reset(); }
+
+    MainWindow* window() const { return m_window.get(); }
+    const SyllableTable& table() const { return m_table; }
+
+    template <typename Widget> Widget* control(const QString& name) const
+    {
+        auto* widget = m_window->findChild<Widget*>(name);
+        if (widget == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    QString boxText(const QString& name) const
+    {
+        if (auto* line = m_window->findChild<QLineEdit*>(name))
+            return line->text();
+        return control<QPlainTextEdit>(name)->toPlainText();
+    }
+
+private:
+    SyllableTable m_table;
+    const PinyinProvider& m_provider;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Pastes text over the whole content of a box, as a user does with Ctrl+V.
+inline void Paste(QLineEdit* box, const QString& text)
 {
-    ScriptedProvider provider;
-    provider.readings = {{"\xC4\xE3", "n\xA8\xAB"},
-                         {"\xBA\xC3", "h\xA8\xA3o"},
-                         {"\xC2\xB3", "l\xA8\xB3"},
-                         {"\xC2\xCC", "l\xA8\xB8"},
-                         {"\x95\x32\x82\x36", "h\xA8\xA5"}};
-    return provider;
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
 // QTest::keyClicks() aborts on text outside Latin-1: send each character as the text of a key.

@@ -1,4 +1,4 @@
-#include "resources/artwork/pixel_hanzi.h"
+#include "tools/artwork/pixel_hanzi.h"
 
 #include <algorithm>
 #include <array>

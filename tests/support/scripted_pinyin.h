@@ -31,6 +31,17 @@ public:
     }
 };
 
+// 你 nǐ, 好 hǎo, 鲁 lǔ, 绿 lǜ, 路 lù, 罗 luó, 𠀀 hē (outside GBK), as GB18030 readings.
+inline ScriptedProvider LyricsProvider()
+{
+    ScriptedProvider provider;
+    provider.readings
+        = {{"\xC4\xE3", "n\xA8\xAB"},        {"\xBA\xC3", "h\xA8\xA3o"}, {"\xC2\xB3", "l\xA8\xB3"},
+           {"\xC2\xCC", "l\xA8\xB8"},        {"\xC2\xB7", "l\xA8\xB4"},  {"\xC2\xDE", "lu\xA8\xAE"},
+           {"\x95\x32\x82\x36", "h\xA8\xA5"}};
+    return provider;
+}
+
 // Answers the lu question from a script, in order, and records what was shown.
 class ScriptedLuQuestion : public LuQuestion {
 public:

@@ -1,4 +1,4 @@
-#include "resources/artwork/ico_file.h"
+#include "tools/artwork/ico_file.h"
 
 #include <QBuffer>
 

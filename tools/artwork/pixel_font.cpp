@@ -1,4 +1,4 @@
-#include "resources/artwork/pixel_font.h"
+#include "tools/artwork/pixel_font.h"
 
 #include <algorithm>
 #include <array>

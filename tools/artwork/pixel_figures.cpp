@@ -1,4 +1,4 @@
-#include "resources/artwork/pixel_figures.h"
+#include "tools/artwork/pixel_figures.h"
 
 #include <array>
 #include <string_view>

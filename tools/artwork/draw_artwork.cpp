@@ -3,10 +3,10 @@
 // The results are committed; run this (through the redraw-artwork build target) after changing
 // the drawing code.
 
-#include "resources/artwork/ico_file.h"
-#include "resources/artwork/icon_picture.h"
-#include "resources/artwork/splash_picture.h"
-#include "resources/artwork/square_icon.h"
+#include "tools/artwork/ico_file.h"
+#include "tools/artwork/icon_picture.h"
+#include "tools/artwork/splash_picture.h"
+#include "tools/artwork/square_icon.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "resources/artwork/square_icon.h"
+#include "tools/artwork/square_icon.h"
 
-#include "resources/artwork/icon_picture.h"
+#include "tools/artwork/icon_picture.h"
 
 #include <QPainter>
 

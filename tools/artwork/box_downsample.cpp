@@ -1,4 +1,4 @@
-#include "resources/artwork/box_downsample.h"
+#include "tools/artwork/box_downsample.h"
 
 namespace tavenor::artwork {
 

@@ -21,4 +21,8 @@ public:
     const std::string& operator[](std::string_view boxName) const;
 };
 
+// The six boxes with the given lyrics and pinyin, and stale texts in the others: "history..."
+// in the history box, "old decomposition", "old romaji" and "old final" in the result boxes.
+FakeBoxes FilledBoxes(std::string lyrics, std::string pinyin);
+
 } // namespace tavenor::testing

@@ -1,6 +1,6 @@
-#include "resources/artwork/icon_picture.h"
+#include "tools/artwork/icon_picture.h"
 
-#include "resources/artwork/box_downsample.h"
+#include "tools/artwork/box_downsample.h"
 
 #include <QPainter>
 #include <QPainterPath>

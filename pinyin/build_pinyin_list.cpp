@@ -1,8 +1,7 @@
-#include "pinyin/fetch_lyrics_pinyin.h"
+#include "pinyin/build_pinyin_list.h"
 
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/to_plain_pinyin.h"
-#include "romaji/convert_to_romaji.h"
 #include "text/gb18030_characters.h"
 
 namespace tavenor {
@@ -14,7 +13,8 @@ std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provi
     for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
-        std::string entry = HanziToPinyin(provider, unit, 0, 0) + ",";
+        std::string entry
+            = HanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0) + ",";
         if (entry == "lu,") {
             // The plain syllable has lost the umlaut; the reading itself still shows it.
             const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));
@@ -24,15 +24,6 @@ std::string BuildPinyinList(std::string_view lyrics, const PinyinProvider& provi
         list += entry;
     }
     return list;
-}
-
-void FetchLyricsPinyin(BoxAccess& boxes, const PinyinProvider& provider, LuQuestion& question,
-                       const SyllableTable& table)
-{
-    boxes.set(box::Pinyin, "");
-    const std::string lyrics = boxes.read(box::Lyrics);
-    boxes.append(box::Pinyin, BuildPinyinList(lyrics, provider, question));
-    ConvertToRomaji(boxes, table);
 }
 
 } // namespace tavenor

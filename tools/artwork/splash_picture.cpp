@@ -1,8 +1,8 @@
-#include "resources/artwork/splash_picture.h"
+#include "tools/artwork/splash_picture.h"
 
-#include "resources/artwork/pixel_figures.h"
-#include "resources/artwork/pixel_font.h"
-#include "resources/artwork/pixel_hanzi.h"
+#include "tools/artwork/pixel_figures.h"
+#include "tools/artwork/pixel_font.h"
+#include "tools/artwork/pixel_hanzi.h"
 
 #include <QLinearGradient>
 #include <QPainter>

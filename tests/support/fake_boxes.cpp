@@ -1,4 +1,4 @@
-#include "fake_boxes.h"
+#include "tests/support/fake_boxes.h"
 
 #include <stdexcept>
 
@@ -28,6 +28,18 @@ const std::string& FakeBoxes::operator[](std::string_view boxName) const
     if (found == texts.end())
         throw std::out_of_range("no box " + std::string(boxName));
     return found->second;
+}
+
+FakeBoxes FilledBoxes(std::string lyrics, std::string pinyin)
+{
+    FakeBoxes boxes;
+    boxes.texts = {{std::string(box::Lyrics), std::move(lyrics)},
+                   {std::string(box::Pinyin), std::move(pinyin)},
+                   {std::string(box::Decomposition), "old decomposition"},
+                   {std::string(box::Romaji), "old romaji"},
+                   {std::string(box::History), "history..."},
+                   {std::string(box::Final), "old final"}};
+    return boxes;
 }
 
 } // namespace tavenor::testing

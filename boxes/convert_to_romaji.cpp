@@ -1,4 +1,4 @@
-#include "romaji/convert_to_romaji.h"
+#include "boxes/convert_to_romaji.h"
 
 #include "romaji/convert_pinyin_text.h"
 
