@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessible_replacement.h"
 #include "app/splash_window.h"
 #include "app/widget_boxes.h"
 #include "boxes/convert_to_romaji.h"
@@ -9,11 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextLayout>
 #include <QThread>
+#include <QtMath>
 
 #include <array>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 namespace tavenor {
 namespace {
@@ -29,6 +34,8 @@ constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kSilver = qRgb(192, 192, 192);
 // Thin enough not to compete with the texts, light enough to show on black.
 constexpr QRgb kBoxBorder = qRgb(128, 128, 128);
+// Between a box's border and its text.
+constexpr int kTextInset = 2;
 
 const char* const kFrameName = "外形框1";
 constexpr QRect kFrameGeometry(8, 8, 368, 328);
@@ -62,6 +69,10 @@ constexpr std::array kControls{
 };
 // clang-format on
 
+// Each caption with the box it names.
+constexpr std::pair<std::string_view, std::string_view> kCaptions[]
+    = {{"标签1", box::Lyrics}, {"标签2", box::Pinyin}};
+
 QString qtName(std::string_view name)
 {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -70,12 +81,15 @@ QString qtName(std::string_view name)
 QString colourName(QRgb colour) { return QColor(colour).name(); }
 
 // Fusion draws edit frames in a shade of the window colour, which is invisible on black; a style
-// sheet border shows on every style, and then the background has to be set as well.
-QString boxStyleSheet(const char* className, QRgb textColour)
+// sheet border shows on every style, and then the background has to be set as well. With the
+// focus the border takes the text's colour, so that a box without a blinking caret (the read-only
+// ones) shows it has the focus too.
+QString boxStyleSheet(const char* className, QRgb textColour, const QString& padding = {})
 {
-    return QStringLiteral("%1 { border: 1px solid %2; background-color: %3; color: %4; }")
+    return QStringLiteral("%1 { border: 1px solid %2; background-color: %3; color: %4; %5 }"
+                          "%1:focus { border-color: %4; }")
         .arg(QLatin1String(className), colourName(kBoxBorder), colourName(kBlack),
-             colourName(textColour));
+             colourName(textColour), padding);
 }
 
 // The Inactive group paints the selection of a box without focus: make it look like no selection.
@@ -129,10 +143,36 @@ QTextOption::WrapMode wrapModeOf(const Control& control)
                               : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
+// The height of one line in a multi-line box: its layout rounds ascent and descent up to whole
+// pixels.
+int lineHeightOf(const QFont& font)
+{
+    QTextLayout layout(QStringLiteral("中"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    return qCeil(line.height());
+}
+
+// Text starts kTextInset pixels inside the border; the padding below the last line that fits is
+// as high as the rest, so a box shows whole lines only, never a line cut through, whatever its
+// height. The padding, not the document margin, makes the inset: a box scrolled down puts its
+// top line at the top of the padding, where an unscrolled one starts too.
+QString paddingForWholeLines(const Control& control, int lineHeight)
+{
+    constexpr int kBorders = 2;
+    const int textHeight = control.geometry.height() - kBorders - kTextInset;
+    return QStringLiteral("padding: %1px %1px %2px %1px;")
+        .arg(kTextInset)
+        .arg(textHeight % lineHeight);
+}
+
 QWidget* createTextBox(const Control& control, QWidget& parent)
 {
     auto* box = new QPlainTextEdit(QString::fromUtf8(control.text), &parent);
     box->setReadOnly(true);
+    ExposeAsReadOnlyText(*box);
     // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWordWrapMode(wrapModeOf(control));
@@ -142,10 +182,16 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     // Results are rebuilt at every edit and the history only grows: an undo stack would only
     // hold on to old copies.
     box->document()->setUndoRedoEnabled(false);
-    // Small enough that the two-line boxes show two lines.
-    box->document()->setDocumentMargin(2);
-    box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour)
-                       + (control.scrollBar ? scrollBarStyleSheet() : QString()));
+    if (control.scrollBar) {
+        // Padding would pull the scroll bar off the border; a list that scrolls may show the
+        // top of its next line.
+        box->document()->setDocumentMargin(kTextInset);
+        box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour) + scrollBarStyleSheet());
+    } else {
+        box->document()->setDocumentMargin(0);
+        box->setStyleSheet(boxStyleSheet("QPlainTextEdit", control.colour,
+                                         paddingForWholeLines(control, lineHeightOf(box->font()))));
+    }
     hideSelectionWithoutFocus(*box, control.colour);
     return box;
 }
@@ -172,6 +218,7 @@ MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
     setAutoFillBackground(true);
 
     createControls();
+    SetAccessibleRole(*this, QAccessible::Window);
     m_boxes = std::make_unique<WidgetBoxes>(*this);
     bindEdits();
 }
@@ -188,6 +235,7 @@ void MainWindow::createControls()
     QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::WindowText, QColor(kSilver));
     frame->setPalette(framePalette);
+    SetAccessibleRole(*frame, QAccessible::Grouping);
 
     QWidget* previousBox = nullptr;
     for (const Control& control : kControls) {
@@ -208,19 +256,46 @@ void MainWindow::createControls()
             setTabOrder(previousBox, widget);
         previousBox = widget;
     }
+    // Assistive tools read each caption as the name of its box.
+    for (const auto& [label, box] : kCaptions)
+        findChild<QLabel*>(qtName(label))->setBuddy(findChild<QLineEdit*>(qtName(box)));
 }
 
 void MainWindow::bindEdits()
 {
-    // textEdited, not textChanged: the routines' own writes must not run the routines again.
+    // textChanged hears every change, an assistive tool's too; the program's own writes raise no
+    // signal (WidgetBoxes), so they run nothing.
     auto* lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
     auto* pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
-    connect(lyrics, &QLineEdit::textEdited, this,
-            [this] { FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table); });
-    connect(pinyin, &QLineEdit::textEdited, this, [this] { ConvertToRomaji(*m_boxes, m_table); });
+    connect(lyrics, &QLineEdit::textChanged, this, &MainWindow::lyricsChanged);
+    connect(pinyin, &QLineEdit::textChanged, this, &MainWindow::pinyinChanged);
     // The prompt in the lyrics box is selected, so that the first keystroke or paste replaces it.
     lyrics->setFocus();
     lyrics->selectAll();
+}
+
+// While the lu question is open, an assistive tool can still edit either box behind it. Such a
+// change does not start a nested run, which would leave two lists in the pinyin box: the lyrics
+// are read again once the current run is over.
+void MainWindow::lyricsChanged()
+{
+    if (m_fetchingLyrics) {
+        m_changedWhileAsking = true;
+        return;
+    }
+    const QScopedValueRollback fetching(m_fetchingLyrics, true);
+    do {
+        m_changedWhileAsking = false;
+        FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table);
+    } while (m_changedWhileAsking);
+}
+
+void MainWindow::pinyinChanged()
+{
+    if (m_fetchingLyrics)
+        m_changedWhileAsking = true;
+    else
+        ConvertToRomaji(*m_boxes, m_table);
 }
 
 void MainWindow::runStartUpSequence()

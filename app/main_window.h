@@ -27,11 +27,15 @@ public:
 private:
     void createControls();
     void bindEdits();
+    void lyricsChanged();
+    void pinyinChanged();
 
     SyllableTable& m_table;
     const PinyinProvider& m_provider;
     MessageBoxLuQuestion m_luQuestion;
     std::unique_ptr<WidgetBoxes> m_boxes;
+    bool m_fetchingLyrics = false;
+    bool m_changedWhileAsking = false;
 };
 
 } // namespace tavenor

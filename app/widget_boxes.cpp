@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -57,24 +58,32 @@ std::string WidgetBoxes::read(std::string_view boxName)
 void WidgetBoxes::set(std::string_view boxName, std::string_view text)
 {
     const Box& box = find(boxName);
-    if (box.line != nullptr)
+    if (box.line != nullptr) {
+        const QSignalBlocker ownWrite(box.line);
         box.line->setText(FromGb18030(text));
-    else
+    } else {
         box.lines->setPlainText(FromGb18030(text));
+    }
 }
 
 void WidgetBoxes::append(std::string_view boxName, std::string_view text)
 {
     const Box& box = find(boxName);
     if (box.line != nullptr) {
+        const QSignalBlocker ownWrite(box.line);
         box.line->setText(box.line->text() + FromGb18030(text));
         return;
     }
-    QScrollBar& scrollBar = *box.lines->verticalScrollBar();
+    // A box that was just emptied shows its new text from the top, with the caret on the first
+    // line; text inserted at the caret would carry it to the end.
+    if (box.lines->document()->isEmpty()) {
+        box.lines->setPlainText(FromGb18030(text));
+        return;
+    }
     // A box that only grows (the history) keeps showing its newest lines, unless the user has
-    // scrolled back; a box that was just emptied shows its new text from the top.
-    const bool followEnd
-        = !box.lines->document()->isEmpty() && scrollBar.value() == scrollBar.maximum();
+    // scrolled back.
+    QScrollBar& scrollBar = *box.lines->verticalScrollBar();
+    const bool followEnd = scrollBar.value() == scrollBar.maximum();
     QTextCursor end(box.lines->document());
     end.movePosition(QTextCursor::End);
     // One insertText: "\r\n" inside one call makes one line break.

@@ -13,8 +13,9 @@ namespace tavenor {
 
 // The box operations over the real edit boxes, found by their control names under a window.
 // Text crosses here between Unicode and GB18030 bytes, and between the widgets' line breaks and
-// CR LF. The program's own writes never go through QLineEdit::insert(), so they raise no
-// textEdited: only the user's edits run the routines.
+// CR LF. The program's own writes to the single-line boxes raise no signal at all, so a change
+// that the window hears of comes from elsewhere: keys, input methods, the clipboard or an
+// assistive tool.
 class WidgetBoxes final : public BoxAccess {
 public:
     explicit WidgetBoxes(const QWidget& window);

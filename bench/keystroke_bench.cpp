@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QTextCursor>
 
@@ -88,6 +89,9 @@ public:
         added.setPosition(m_historyLength - 1);
         added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         added.removeSelectedText();
+        // Written as the program writes, raising no change, so that nothing converts.
+        const QSignalBlocker quietLyrics(box("编辑框1"));
+        const QSignalBlocker quietPinyin(box("编辑框2"));
         box("编辑框1")->setText(QStringLiteral("请保证这里纯中文"));
         for (const char* name : {"编辑框3", "编辑框4", "编辑框6"})
             textBox(name)->setPlainText(QStringLiteral("x"));
@@ -107,6 +111,8 @@ public:
     // Qt offers two ways to replace a box's text; the floor is the faster of them.
     void writeFinalTexts(bool bySetPlainText)
     {
+        const QSignalBlocker quietLyrics(box("编辑框1"));
+        const QSignalBlocker quietPinyin(box("编辑框2"));
         box("编辑框1")->setText(m_song);
         box("编辑框2")->setText(m_final.pinyin);
         replaceText(*textBox("编辑框3"), m_final.decomposition, bySetPlainText);

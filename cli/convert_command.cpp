@@ -9,7 +9,7 @@
 
 namespace tavenor {
 
-int RunConvertCommand(const QString& file, bool json, CliStreams streams)
+int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams streams)
 {
     const std::optional<std::string> input = ReadCliInput(file, streams);
     if (!input)
@@ -17,7 +17,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
     SyllableTable table;
     LoadSyllableTable(table);
     CliOutput output(streams, CliOutput::Timing::InBlocks);
-    LineResultWriter results(output, json);
+    LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table, streams.err);
     // Reused from line to line, so that a long input costs few allocations.
     std::string pinyin;
     RomajiTexts texts;
@@ -25,7 +25,7 @@ int RunConvertCommand(const QString& file, bool json, CliStreams streams)
         pinyin.clear();
         AppendUtf8AsGb18030(TakeInputLine(rest), pinyin);
         ConvertPinyinText(pinyin, table, texts);
-        results.write(texts);
+        results.write(pinyin, texts);
     }
     return output.finish();
 }

@@ -6,7 +6,8 @@
 
 namespace tavenor {
 
-// tavenor-cli convert [--json] [FILE]
-int RunConvertCommand(const QString& file, bool json, CliStreams streams);
+// tavenor-cli convert [--json] [--quiet] [FILE]: each input line is the pinyin box of a fresh
+// window.
+int RunConvertCommand(const QString& file, LineOutput output, CliStreams streams);
 
 } // namespace tavenor

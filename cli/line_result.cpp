@@ -1,25 +1,33 @@
 #include "cli/line_result.h"
 
+#include "cli/missing_syllables_report.h"
 #include "cli/output_text.h"
 
 #include <array>
 
 namespace tavenor {
 
-void LineResultWriter::write(const RomajiTexts& texts, std::optional<std::string_view> pinyinList)
+void LineResultWriter::write(std::string_view pinyinText, const RomajiTexts& texts)
 {
+    ++m_lineNumber;
     std::string& out = m_output.pending();
-    if (!m_json) {
-        AppendOutputText(texts.final, out);
-    } else {
-        const std::array<JsonMember, 5> members{{{"pinyin", pinyinList.value_or("")},
+    if (m_lineOutput.json) {
+        const std::array<JsonMember, 5> members{{{"pinyin", pinyinText},
                                                  {"decomposition", texts.decomposition},
                                                  {"romaji", texts.romaji},
                                                  {"final", texts.final},
                                                  {"history", texts.history}}};
-        m_jsonLine.append(std::span(members).subspan(pinyinList ? 0 : 1), out);
+        const bool withPinyinList = m_source == LineSource::LyricsBox;
+        m_jsonLine.append(std::span(members).subspan(withPinyinList ? 0 : 1), out);
+    } else {
+        // An empty line parts one text record from the next; JSON Lines need none.
+        if (m_lineNumber > 1)
+            out += '\n';
+        AppendOutputText(texts.final, out);
     }
     m_output.sendFullBlock();
+    if (!m_lineOutput.quiet)
+        ReportMissingSyllables(m_lineNumber, pinyinText, texts.final, m_table, m_err);
 }
 
 } // namespace tavenor

@@ -1,31 +1,46 @@
 #pragma once
 
+#include "cli/cli.h"
 #include "cli/cli_output.h"
 #include "cli/json_line.h"
 #include "romaji/romaji_texts.h"
+#include "table/syllable_table.h"
 
-#include <optional>
+#include <cstddef>
+#include <iosfwd>
 #include <string_view>
 
 namespace tavenor {
 
-// What the command line prints, one record for each input line in turn: the final result text,
-// or with json one object of every box text, led by the pinyin list when the line went through
-// the lyrics box.
+// Which box an input line went into: the lyrics box adds its pinyin list to the JSON record.
+enum class LineSource { PinyinBox, LyricsBox };
+
+// What the command line tells for each input line in turn: on out, with json one object of every
+// box text, else the final result text, records parted by an empty line; on err, unless quiet,
+// the pieces that have no syllable.
 class LineResultWriter {
 public:
-    LineResultWriter(CliOutput& output, bool json)
+    LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
+                     const SyllableTable& table, std::ostream& err)
         : m_output(output)
-        , m_json(json)
+        , m_lineOutput(lineOutput)
+        , m_source(source)
+        , m_table(table)
+        , m_err(err)
     {
     }
 
-    void write(const RomajiTexts& texts, std::optional<std::string_view> pinyinList = std::nullopt);
+    // The next line's record: the pinyin text that it converted, and what that gave.
+    void write(std::string_view pinyinText, const RomajiTexts& texts);
 
 private:
     CliOutput& m_output;
-    bool m_json;
+    LineOutput m_lineOutput;
+    LineSource m_source;
+    const SyllableTable& m_table;
+    std::ostream& m_err;
     JsonLineWriter m_jsonLine;
+    std::size_t m_lineNumber = 0;
 };
 
 } // namespace tavenor

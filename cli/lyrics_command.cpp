@@ -15,47 +15,66 @@
 namespace tavenor {
 namespace {
 
-class FixedLuAnswer final : public LuQuestion {
+// Settles each lu of the input as --lu says; asking needs the line it is on.
+class LuAnswerer final : public LuQuestion {
 public:
-    explicit FixedLuAnswer(bool yes)
-        : m_yes(yes)
+    LuAnswerer(LuAnswers answers, Terminal* terminal)
+        : m_answers(answers)
+        , m_terminal(terminal)
     {
     }
-    bool askIsLu(std::string_view, std::string_view, const LuOccurrence&) override { return m_yes; }
+
+    void setLine(std::size_t line) { m_line = line; }
+
+    bool askIsLu(std::string_view title, std::string_view message, const LuOccurrence& lu) override
+    {
+        switch (m_answers) {
+        case LuAnswers::Yes: return true;
+        case LuAnswers::No: return false;
+        case LuAnswers::Ask: return AskLuOnTerminal(*m_terminal, title, message, m_line, lu);
+        case LuAnswers::Auto: break;
+        }
+        return lu.readsLu;
+    }
 
 private:
-    bool m_yes;
+    LuAnswers m_answers;
+    Terminal* m_terminal;
+    std::size_t m_line = 0;
 };
 
-void convertLines(std::string_view input, LuQuestion& question, LineResultWriter& results,
-                  const CliOutput& output)
+void convertLines(std::string_view input, LuAnswerer& lu, LineOutput lineOutput, CliOutput& output,
+                  std::ostream& err)
 {
     const UnihanPinyinProvider provider;
     SyllableTable table;
     LoadSyllableTable(table);
+    LineResultWriter results(output, lineOutput, LineSource::LyricsBox, table, err);
     // Reused from line to line, so that a long input costs few allocations.
     std::string lyrics;
     std::string pinyin;
     RomajiTexts texts;
+    std::size_t lineNumber = 0;
     for (std::string_view rest = input; !rest.empty() && !output.failed();) {
+        lu.setLine(++lineNumber);
         lyrics.clear();
         AppendUtf8AsGb18030(TakeInputLine(rest), lyrics);
-        BuildPinyinList(lyrics, provider, question, pinyin);
+        BuildPinyinList(lyrics, provider, lu, pinyin);
         ConvertPinyinText(pinyin, table, texts);
-        results.write(texts, pinyin);
+        results.write(pinyin, texts);
     }
 }
 
 } // namespace
 
-int RunLyricsCommand(const QString& file, LuAnswers lu, bool json, CliStreams streams)
+int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, CliStreams streams)
 {
     std::unique_ptr<Terminal> terminal;
     if (lu == LuAnswers::Ask) {
         terminal = streams.openTerminal ? streams.openTerminal() : nullptr;
         if (!terminal) {
             streams.err << "tavenor-cli: --lu=ask needs a terminal to ask on, and there is none; "
-                           "use --lu=yes or --lu=no\n";
+                           "use --lu=auto, --lu=yes or --lu=no\n";
             return 1;
         }
     }
@@ -63,19 +82,13 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, bool json, CliStreams st
     if (!input)
         return 1;
     try {
+        LuAnswerer answerer(lu, terminal.get());
         // The questions may share the terminal with the output: it waits for the last answer.
         CliOutput output(streams,
                          terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
-        LineResultWriter results(output, json);
-        if (terminal) {
-            TerminalLuQuestion question(*terminal);
-            convertLines(*input, question, results, output);
-        } else {
-            FixedLuAnswer question(lu == LuAnswers::Yes);
-            convertLines(*input, question, results, output);
-        }
+        convertLines(*input, answerer, lineOutput, output, streams.err);
         return output.finish();
-    } catch (const TerminalLuQuestion::NoAnswer& noAnswer) {
+    } catch (const NoLuAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';
         return 1;
     }

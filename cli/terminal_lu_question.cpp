@@ -12,9 +12,11 @@
 namespace tavenor {
 namespace {
 
-std::optional<bool> parseAnswer(const std::string& line)
+std::optional<bool> parseAnswer(const std::string& line, bool offered)
 {
     const QString answer = QString::fromStdString(line).trimmed().toLower();
+    if (answer.isEmpty())
+        return offered;
     if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
         return true;
     if (answer == QLatin1String("n") || answer == QLatin1String("no"))
@@ -24,17 +26,21 @@ std::optional<bool> parseAnswer(const std::string& line)
 
 } // namespace
 
-bool TerminalLuQuestion::askIsLu(std::string_view title, std::string_view message,
-                                 const LuOccurrence& /*lu*/)
+bool AskLuOnTerminal(Terminal& terminal, std::string_view title, std::string_view message,
+                     std::size_t line, const LuOccurrence& lu)
 {
-    std::ostream& out = m_terminal.questions();
-    out << '\n' << ToOutputText(title) << '\n' << ToOutputText(message) << '\n';
+    std::ostream& out = terminal.questions();
+    out << '\n'
+        << ToOutputText(title) << '\n'
+        << ToOutputText(message) << '\n'
+        << "line " << line << ", character " << lu.position << ": " << ToOutputText(lu.character)
+        << " (built-in reading: " << (lu.readsLu ? "lu" : "lv") << ")\n";
     for (;;) {
-        out << "Yes (lu) or no (lv)? [y/n] " << std::flush;
-        std::string line;
-        if (!std::getline(m_terminal.answers(), line))
-            throw NoAnswer();
-        if (const std::optional<bool> yes = parseAnswer(line))
+        out << "Yes (lu) or no (lv)? " << (lu.readsLu ? "[Y/n] " : "[y/N] ") << std::flush;
+        std::string answer;
+        if (!std::getline(terminal.answers(), answer))
+            throw NoLuAnswer();
+        if (const std::optional<bool> yes = parseAnswer(answer, lu.readsLu))
             return *yes;
     }
 }

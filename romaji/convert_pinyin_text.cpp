@@ -1,5 +1,6 @@
 #include "romaji/convert_pinyin_text.h"
 
+#include "romaji/pinyin_pieces.h"
 #include "text/gb18030_characters.h"
 
 #include <algorithm>
@@ -101,18 +102,6 @@ bool hasZeroInitial(const Characters& s)
     return isAt(s, 0, 'a') || isAt(s, 0, 'e') || isAt(s, 0, 'o');
 }
 
-// A line break pasted into the one-line pinyin box separates syllables as a comma does, so that
-// it never becomes part of a piece. No GB18030 trailing byte is a comma, CR or LF. A plain loop:
-// find_first_of searches the set of separators once for every byte.
-std::size_t pieceLength(std::string_view text)
-{
-    std::size_t length = 0;
-    while (length < text.size() && text[length] != ',' && text[length] != '\r'
-           && text[length] != '\n')
-        ++length;
-    return length;
-}
-
 } // namespace
 
 RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table)
@@ -131,13 +120,7 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
     // Room for any syllable and its rewrites, so that pieces seldom allocate.
     Characters syllable;
     syllable.reserve(16);
-    std::string_view rest = pinyinText;
-    while (!rest.empty()) {
-        const std::size_t end = pieceLength(rest);
-        const std::string_view piece = rest.substr(0, end);
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (piece.empty())
-            continue;
+    ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
         SplitGb18030Characters(piece, syllable);
         if (hasZeroInitial(syllable)) {
             appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
@@ -154,7 +137,7 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
         texts.romaji += " , ";
         texts.final += row ? std::string_view(row->phonemes) : std::string_view("?");
         texts.final += kLineBreak;
-    }
+    });
 }
 
 } // namespace tavenor

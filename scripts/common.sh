@@ -8,10 +8,21 @@ TAVENOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
-    fonts-wqy-microhei fontconfig
+    fonts-wqy-microhei fontconfig qt6-translations-l10n
     unicode-data python3
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang-format-14
+)
+
+# What scripts/package needs besides: Debian's build flags and dependency finder, the manual page
+# maker, and the package checker.
+TAVENOR_PACKAGE_PACKAGES=(
+    dpkg-dev file help2man lintian
+)
+
+# What scripts/screenshot needs besides: a virtual display, a window manager, a typist and a camera.
+TAVENOR_SCREENSHOT_PACKAGES=(
+    xvfb xauth openbox xdotool imagemagick
 )
 
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.

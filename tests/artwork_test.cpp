@@ -110,18 +110,29 @@ private slots:
         QVERIFY2(largestChannelDifference(committed, drawn) <= kRoundingTolerance, kRedrawHint);
     }
 
+    // The square sizes, then the 46 x 45 picture as a 24-bit entry.
     void windowsIconHoldsEverySize()
     {
-        QImageReader reader(sourcePath("packaging/windows/tavenor.ico"), "ico");
-        QCOMPARE(reader.imageCount(), static_cast<int>(std::size(kWindowsIconSides)));
+        const QString path = sourcePath("packaging/windows/tavenor.ico");
+        QList<QImage> drawn;
+        for (const int side : kWindowsIconSides)
+            drawn.append(drawSquareIcon(side));
+        drawn.append(drawIconPicture(kIconSize));
+        QImageReader reader(path, "ico");
+        QCOMPARE(reader.imageCount(), drawn.size());
         for (int index = 0; index < reader.imageCount(); ++index) {
             QVERIFY(reader.jumpToImage(index));
             const QImage entry = reader.read();
             QVERIFY2(!entry.isNull(), qPrintable(reader.errorString()));
-            const QImage drawn = drawSquareIcon(kWindowsIconSides[index]);
-            QCOMPARE(entry.size(), drawn.size());
-            QVERIFY2(largestChannelDifference(entry, drawn) <= kRoundingTolerance, kRedrawHint);
+            QCOMPARE(entry.size(), drawn[index].size());
+            QVERIFY2(largestChannelDifference(entry, drawn[index]) <= kRoundingTolerance,
+                     kRedrawHint);
         }
+        // The directory entry of the last image: 46 wide, 45 high, 24 bits per pixel.
+        const QByteArray directoryEntry = fileBytes(path).mid(6 + 16 * (drawn.size() - 1), 16);
+        QCOMPARE(static_cast<quint8>(directoryEntry[0]), 46);
+        QCOMPARE(static_cast<quint8>(directoryEntry[1]), 45);
+        QCOMPARE(static_cast<quint8>(directoryEntry[6]), 24);
     }
 
     // At theme size 48 the icon must not be resampled: it is the 46 x 45 icon with a

@@ -70,11 +70,12 @@ TEST(CliJson, EveryLineParsesAsAnObjectOfTheBoxTexts)
     }
 }
 
-TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaks)
+TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaksAndAnEmptyLineBetweenRecords)
 {
-    const auto result = RunCliOn({"convert"}, "ni,hao,\nkeng\n");
+    // The empty second line is an empty record, between two separators.
+    const auto result = RunCliOn({"convert"}, "ni,hao,\n\nkeng\n");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "ni[J i]\nha[h a o]" + kMarker + "\nke[ ke N\\]" + kMarker + "\n");
+    EXPECT_EQ(result.out, "ni[J i]\nha[h a o]" + kMarker + "\n\n\nke[ ke N\\]" + kMarker + "\n");
 }
 
 TEST(CliConvert, EscapesBackslashesAndQuotesInJson)
@@ -108,7 +109,7 @@ TEST(CliConvert, ByteOrderMarkIsNotPartOfTheFirstSyllable)
     const auto result = RunCliOn({"convert"}, "\xEF\xBB\xBFni,\n\xEF\xBB\xBFni,\n");
     EXPECT_EQ(result.exitCode, 0);
     // Only the mark at the very start is a signature; later it is a character like any other.
-    EXPECT_EQ(result.out, "ni[J i]\n?\n");
+    EXPECT_EQ(result.out, "ni[J i]\n\n?\n");
 
     const auto invalid = RunCliOn({"convert"}, "\xEF\xBB\xBFni,\xFF");
     EXPECT_EQ(invalid.err, "tavenor-cli: line 1, byte 7: invalid UTF-8\n");
@@ -144,25 +145,50 @@ INSTANTIATE_TEST_SUITE_P(
 struct UsageCase {
     const char* name;
     QStringList arguments;
+    std::string message;
+    std::string helpCommand;
     friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CliUsage : public ::testing::TestWithParam<UsageCase> { };
 
-TEST_P(CliUsage, PrintsUsageAndExitsTwo)
+TEST_P(CliUsage, SaysWhatIsWrongInOneLineAndPointsToHelp)
 {
     const auto result = RunCliOn(GetParam().arguments, "ba,");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("Usage:"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err,
+              "tavenor-cli: " + GetParam().message + "\nTry 'tavenor-cli" + GetParam().helpCommand
+                  + " --help' for more information.\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CliUsage,
-                         ::testing::Values(UsageCase{"UnknownOption", {"convert", "--frobnicate"}},
-                                           UsageCase{"NoCommand", {}},
-                                           UsageCase{"UnknownCommand", {"romanize"}},
-                                           UsageCase{"TooManyFiles", {"convert", "a", "b"}}),
-                         testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliUsage,
+    ::testing::Values(
+        UsageCase{"UnknownOption",
+                  {"convert", "--frobnicate"},
+                  "unknown option '--frobnicate'",
+                  " convert"},
+        UsageCase{"UnknownShortOptionBeforeTheCommand",
+                  {"-x", "lyrics"},
+                  "unknown option '-x'",
+                  " lyrics"},
+        UsageCase{"NoCommand", {}, "missing command (lyrics or convert)", ""},
+        UsageCase{"UnknownCommand", {"romanize", "--help"}, "unknown command 'romanize'", ""},
+        UsageCase{"TooManyFiles",
+                  {"convert", "a", "b"},
+                  "too many arguments: one FILE at most",
+                  " convert"},
+        UsageCase{"UnknownLuAnswer",
+                  {"lyrics", "--lu=maybe"},
+                  "--lu takes auto, yes, no or ask, not 'maybe'",
+                  " lyrics"},
+        UsageCase{"LuWithoutValue", {"lyrics", "--lu"}, "missing value after '--lu'", " lyrics"},
+        UsageCase{"LuForConvert",
+                  {"convert", "--lu=no"},
+                  "--lu applies to the lyrics command only",
+                  " convert"}),
+    testing::CaseName{});
 
 TEST(Cli, EmptyInputGivesNoOutput)
 {
@@ -174,13 +200,101 @@ TEST(Cli, EmptyInputGivesNoOutput)
     }
 }
 
-// The version the program reports is checked on the real program (cli_process.version).
-TEST(Cli, HelpGoesToStandardOutput)
+struct HelpCase {
+    const char* name;
+    QStringList arguments;
+    std::vector<std::string> shown;
+    std::vector<std::string> notShown;
+    friend void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CliHelp : public ::testing::TestWithParam<HelpCase> { };
+
+TEST_P(CliHelp, EachCommandHasItsOwnPage)
 {
-    const auto help = RunCliOn({"--help"}, "");
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("convert"), std::string::npos);
+    // Started by its full path, the program still calls itself tavenor-cli.
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        RunCli(QStringList{"/usr/local/bin/tavenor-cli"} + GetParam().arguments, {in, out, err}),
+        0);
+    EXPECT_EQ(err.str(), "");
+    for (const std::string& text : GetParam().shown)
+        EXPECT_NE(out.str().find(text), std::string::npos) << text << " in\n" << out.str();
+    for (const std::string& text : GetParam().notShown)
+        EXPECT_EQ(out.str().find(text), std::string::npos) << text << " in\n" << out.str();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, CliHelp,
+    ::testing::Values(HelpCase{"Program",
+                               {"--help"},
+                               {"Usage: tavenor-cli COMMAND", "\n  lyrics ", "\n  convert ",
+                                "Exit status:"},
+                               {"--lu", "--json", "/usr/local/bin"}},
+                      HelpCase{"Lyrics",
+                               {"lyrics", "--help"},
+                               {"Usage: tavenor-cli lyrics ", "Each input line is a lyrics text",
+                                "--lu=WHEN", "\"pinyin\"", "An empty\nline separates",
+                                "Examples:\n  echo 你好 | tavenor-cli lyrics\n",
+                                "\n  tavenor-cli lyrics --json "},
+                               {"Commands:"}},
+                      HelpCase{"Convert",
+                               {"-h", "convert"},
+                               {"Usage: tavenor-cli convert ", "Each input line is a pinyin list",
+                                "\"ni,hao,\"", "--json", "An empty\nline separates",
+                                "Examples:\n  echo ni,hao, | tavenor-cli convert\n",
+                                "\n  tavenor-cli convert --json "},
+                               {"--lu", "\"pinyin\"", "Commands:"}}),
+    testing::CaseName{});
+
+struct MissingSyllablesCase {
+    const char* name;
+    QStringList arguments;
+    std::string input;
+    std::string report;
+    friend void PrintTo(const MissingSyllablesCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CliMissingSyllables : public ::testing::TestWithParam<MissingSyllablesCase> { };
+
+TEST_P(CliMissingSyllables, AreReportedOncePerLineWithoutChangingTheResult)
+{
+    const auto result = RunCliOn(GetParam().arguments, GetParam().input);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, GetParam().report);
+    QStringList quiet = GetParam().arguments;
+    quiet << "--quiet";
+    const auto silenced = RunCliOn(quiet, GetParam().input);
+    EXPECT_EQ(silenced.exitCode, 0);
+    EXPECT_EQ(silenced.err, "");
+    EXPECT_EQ(silenced.out, result.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CliMissingSyllables,
+    ::testing::Values(
+        MissingSyllablesCase{"FirstAndLaterPieces",
+                             {"convert"},
+                             "ni,Ba,\nhao,\nfoo,ni,bar,foo,\n",
+                             "tavenor-cli: line 1: no syllable for \"Ba\"\n"
+                             "tavenor-cli: line 3: no syllable for \"foo\", \"bar\"\n"},
+        MissingSyllablesCase{"AHandfulNamedThenCounted",
+                             {"convert", "--json"},
+                             "a1,a2,a3,a4,a5,a6,a7,a1,",
+                             "tavenor-cli: line 1: no syllable for \"a1\", \"a2\", \"a3\", "
+                             "\"a4\", \"a5\" and 2 more\n"},
+        MissingSyllablesCase{"ControlCharactersSpelledOut",
+                             {"convert"},
+                             "\x1B[2J,\"q\\,",
+                             "tavenor-cli: line 1: no syllable for \"\\x1B[2J\", \"\\\"q\\\\\"\n"},
+        MissingSyllablesCase{"ReadingsTheTableLacks",
+                             {"lyrics"},
+                             "你好\n英雄\n",
+                             "tavenor-cli: line 2: no syllable for \"ying\", \"xiong\"\n"},
+        MissingSyllablesCase{"FullyConvertedLinesSayNothing", {"convert"}, "ni,hao,\n", ""}),
+    testing::CaseName{});
 
 TEST(Cli, ReadsAFileAndReportsAnUnreadableOne)
 {
@@ -223,8 +337,10 @@ TEST(CliStreams, UnreadableStandardInputIsAnErrorNotAnEmptyInput)
 
 TEST(CliStreams, UnwritableOutputIsAnErrorNotSuccess)
 {
-    const std::vector<QStringList> commands{
-        {"convert", "--json"}, {"convert", "-"}, {"lyrics", "--json"}, {"lyrics", "--lu=no"}};
+    const std::vector<QStringList> commands{{"convert", "--json", "-q"},
+                                            {"convert", "-", "-q"},
+                                            {"lyrics", "--json"},
+                                            {"lyrics", "--lu=no"}};
     for (const QStringList& command : commands) {
         FailingStreamBuffer broken;
         std::istringstream in("ni,hao,你好\n");
@@ -248,7 +364,8 @@ TEST(CliHugeInput, LinesOfOneMegabyteConvertWhole)
     const auto result = RunCliOn({"convert"}, line + "\n" + line);
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_TRUE(result.out == expected + expected) << "output of " << result.out.size() << " bytes";
+    EXPECT_TRUE(result.out == expected + "\n" + expected)
+        << "output of " << result.out.size() << " bytes";
 
     const auto invalidAtTheEnd = RunCliOn({"convert"}, line + "\n" + line + "\xFF");
     EXPECT_EQ(invalidAtTheEnd.exitCode, 1);

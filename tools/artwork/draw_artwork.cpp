@@ -60,9 +60,11 @@ int main(int argc, char** argv)
                   root.filePath(QStringLiteral("packaging/icons/%1x%1.png").arg(side)))
             && ok;
 
+    // The square sizes that desktops ask for, then the program's own 46 x 45 picture, 24-bit.
     QList<QImage> windowsIcons;
     for (const int side : kWindowsIconSides)
         windowsIcons.append(drawSquareIcon(side));
+    windowsIcons.append(drawIconPicture(kIconSize).convertToFormat(QImage::Format_RGB888));
     ok = writeFile(root.filePath("packaging/windows/tavenor.ico"), icoFileOf(windowsIcons)) && ok;
 
     return ok ? 0 : 1;

@@ -130,12 +130,12 @@ struct Cell {
 };
 
 // Grid cells from the farthest to the nearest, so that nearer ones are painted over farther ones.
-std::vector<Cell> cellsFarToNear(const ProjectedSurface& surface)
+std::vector<Cell> cellsFarToNear(const ProjectedSurface& surface, int cellSteps)
 {
     std::vector<Cell> cells;
-    for (int i = 0; i < kSteps; i += kCellSteps)
-        for (int j = 0; j < kSteps; j += kCellSteps)
-            cells.push_back({i, j, surface.depthAt(i + kCellSteps / 2, j + kCellSteps / 2)});
+    for (int i = 0; i < kSteps; i += cellSteps)
+        for (int j = 0; j < kSteps; j += cellSteps)
+            cells.push_back({i, j, surface.depthAt(i + cellSteps / 2, j + cellSteps / 2)});
     std::stable_sort(cells.begin(), cells.end(),
                      [](const Cell& a, const Cell& b) { return a.depth > b.depth; });
     return cells;
@@ -172,15 +172,15 @@ void paintBackground(QPainter& painter, QSizeF size)
 
 // One grid cell: its facets, then its four edges as grid lines.
 void paintCell(QPainter& painter, const Camera& camera, const ProjectedSurface& surface,
-               const Cell& cell, double lineWidth)
+               const Cell& cell, int cellSteps, double lineWidth)
 {
     const double nearness = surface.nearness(cell.depth);
     // Without anti-aliasing neighbouring facets meet with no seam; the supersampling smooths
     // their outer edges.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    for (int i = cell.firstI; i < cell.firstI + kCellSteps; ++i) {
-        for (int j = cell.firstJ; j < cell.firstJ + kCellSteps; ++j) {
+    for (int i = cell.firstI; i < cell.firstI + cellSteps; ++i) {
+        for (int j = cell.firstJ; j < cell.firstJ + cellSteps; ++j) {
             painter.setBrush(facetShade(camera, i, j, nearness));
             const QPointF corners[] = {surface.at(i, j), surface.at(i + 1, j),
                                        surface.at(i + 1, j + 1), surface.at(i, j + 1)};
@@ -197,14 +197,14 @@ void paintCell(QPainter& painter, const Camera& camera, const ProjectedSurface& 
     const int j = cell.firstJ;
     QPainterPath edges;
     edges.moveTo(surface.at(i, j));
-    for (int k = 1; k <= kCellSteps; ++k)
+    for (int k = 1; k <= cellSteps; ++k)
         edges.lineTo(surface.at(i + k, j));
-    for (int k = 1; k <= kCellSteps; ++k)
-        edges.lineTo(surface.at(i + kCellSteps, j + k));
-    for (int k = 1; k <= kCellSteps; ++k)
-        edges.lineTo(surface.at(i + kCellSteps - k, j + kCellSteps));
-    for (int k = 1; k <= kCellSteps; ++k)
-        edges.lineTo(surface.at(i, j + kCellSteps - k));
+    for (int k = 1; k <= cellSteps; ++k)
+        edges.lineTo(surface.at(i + cellSteps, j + k));
+    for (int k = 1; k <= cellSteps; ++k)
+        edges.lineTo(surface.at(i + cellSteps - k, j + cellSteps));
+    for (int k = 1; k <= cellSteps; ++k)
+        edges.lineTo(surface.at(i, j + cellSteps - k));
     painter.drawPath(edges);
 }
 
@@ -216,13 +216,19 @@ QImage drawIconPicture(QSize size)
     const QSizeF canvas(size.width() * kSupersampling, size.height() * kSupersampling);
     const ProjectedSurface surface(camera, canvas);
     // Lines a little over half a pixel wide at the icon's own size, thicker in larger copies.
-    const double lineWidth = 0.55 * kSupersampling * size.width() / kIconSize.width();
+    // Below kSmallSide such lines would blur into the facets, and the icon into a grey blob: it
+    // keeps every other grid line, a whole pixel wide.
+    constexpr int kSmallSide = 32;
+    const bool small = size.width() < kSmallSide;
+    const int cellSteps = small ? 2 * kCellSteps : kCellSteps;
+    const double lineWidth
+        = small ? kSupersampling : 0.55 * kSupersampling * size.width() / kIconSize.width();
 
     QImage canvasImage(canvas.toSize(), QImage::Format_RGB32);
     QPainter painter(&canvasImage);
     paintBackground(painter, canvas);
-    for (const Cell& cell : cellsFarToNear(surface))
-        paintCell(painter, camera, surface, cell, lineWidth);
+    for (const Cell& cell : cellsFarToNear(surface, cellSteps))
+        paintCell(painter, camera, surface, cell, cellSteps, lineWidth);
     painter.end();
     return boxDownsample(canvasImage, kSupersampling);
 }

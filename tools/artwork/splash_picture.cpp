@@ -2,6 +2,7 @@
 
 #include "tools/artwork/pixel_figures.h"
 #include "tools/artwork/pixel_font.h"
+#include "tools/artwork/pixel_hanzi.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,7 +18,8 @@ namespace {
 constexpr int kHorizon = 176;
 constexpr int kFigureScale = 2;
 constexpr std::string_view kTitle = "Tavenor";
-constexpr std::string_view kTagLine = "Chinese lyrics for Japanese voices";
+// "Sing Chinese in Japanese".
+constexpr std::string_view kTagLine = "用日语唱中文";
 
 // A fixed little generator, so the same stars come out on every machine and compiler.
 class StarRandom {
@@ -206,13 +208,13 @@ void paintNotes(QPainter& painter)
 void paintTagLine(QPainter& painter)
 {
     const int right = kSplashSize.width() - 10;
-    const int top = kSplashSize.height() - 17;
-    const int left = right - pixelTextWidth(kTagLine);
-    // A one-pixel drop shadow keeps the letters clear of the grid lines behind them.
-    forEachPixelOfText(kTagLine, [&](int column, int row) {
+    const int top = kSplashSize.height() - 19;
+    const int left = right - pixelHanziWidth(kTagLine);
+    // A one-pixel drop shadow keeps the strokes clear of the grid lines behind them.
+    forEachPixelOfHanzi(kTagLine, [&](int column, int row) {
         painter.fillRect(left + column + 1, top + row + 1, 1, 1, QColor(10, 4, 20));
     });
-    forEachPixelOfText(kTagLine, [&](int column, int row) {
+    forEachPixelOfHanzi(kTagLine, [&](int column, int row) {
         painter.fillRect(left + column, top + row, 1, 1, QColor(255, 255, 160));
     });
 }
