@@ -18,14 +18,23 @@ CliOutput::CliOutput(CliStreams streams, Timing timing)
     m_pending.reserve(kBlockSize * 2);
 }
 
-void CliOutput::sendFullBlock()
+void CliOutput::sendWhatIsDue()
 {
-    if (m_timing == Timing::InBlocks && m_pending.size() >= kBlockSize)
+    if (m_timing == Timing::AtTheEnd)
+        sendReports();
+    else if (m_pending.size() >= kBlockSize)
         send();
+}
+
+void CliOutput::sendReports()
+{
+    m_streams.err << m_pendingReports;
+    m_pendingReports.clear();
 }
 
 void CliOutput::send()
 {
+    sendReports();
     if (!m_failed
         && !m_streams.out.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size())))
         m_failed = true;

@@ -8,7 +8,9 @@ namespace tavenor {
 
 // A command's standard output. Results are appended to pending() and go out in blocks as they
 // come, so that memory does not grow with the output; a command that asks questions on the way
-// holds them all to the end instead. Nothing is written after a write has failed, nor when the
+// holds them all to the end instead. Reports for standard error wait in pendingReports() and go
+// out just before the block of their lines, one write a block rather than one a line, or at once
+// while questions are asked. Nothing is written to out after a write has failed, nor when the
 // command ends without finish().
 class CliOutput {
 public:
@@ -17,9 +19,10 @@ public:
     CliOutput(CliStreams streams, Timing timing);
 
     std::string& pending() noexcept { return m_pending; }
+    std::string& pendingReports() noexcept { return m_pendingReports; }
 
-    // Writes what is pending once it fills a block.
-    void sendFullBlock();
+    // After each record: writes what is pending once it fills a block.
+    void sendWhatIsDue();
 
     bool failed() const noexcept { return m_failed; }
 
@@ -30,10 +33,12 @@ public:
 
 private:
     void send();
+    void sendReports();
 
     CliStreams m_streams;
     Timing m_timing;
     std::string m_pending;
+    std::string m_pendingReports;
     bool m_failed = false;
 };
 

@@ -17,7 +17,7 @@ int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams str
     SyllableTable table;
     LoadSyllableTable(table);
     CliOutput output(streams, CliOutput::Timing::InBlocks);
-    LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table, streams.err);
+    LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table);
     // Reused from line to line, so that a long input costs few allocations.
     std::string pinyin;
     RomajiTexts texts;

@@ -25,9 +25,10 @@ void LineResultWriter::write(std::string_view pinyinText, const RomajiTexts& tex
             out += '\n';
         AppendOutputText(texts.final, out);
     }
-    m_output.sendFullBlock();
     if (!m_lineOutput.quiet)
-        ReportMissingSyllables(m_lineNumber, pinyinText, texts.final, m_table, m_err);
+        ReportMissingSyllables(m_lineNumber, pinyinText, texts.final, m_table,
+                               m_output.pendingReports());
+    m_output.sendWhatIsDue();
 }
 
 } // namespace tavenor

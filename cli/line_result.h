@@ -7,7 +7,6 @@
 #include "table/syllable_table.h"
 
 #include <cstddef>
-#include <iosfwd>
 #include <string_view>
 
 namespace tavenor {
@@ -21,12 +20,11 @@ enum class LineSource { PinyinBox, LyricsBox };
 class LineResultWriter {
 public:
     LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
-                     const SyllableTable& table, std::ostream& err)
+                     const SyllableTable& table)
         : m_output(output)
         , m_lineOutput(lineOutput)
         , m_source(source)
         , m_table(table)
-        , m_err(err)
     {
     }
 
@@ -38,7 +36,6 @@ private:
     LineOutput m_lineOutput;
     LineSource m_source;
     const SyllableTable& m_table;
-    std::ostream& m_err;
     JsonLineWriter m_jsonLine;
     std::size_t m_lineNumber = 0;
 };

@@ -43,13 +43,12 @@ private:
     std::size_t m_line = 0;
 };
 
-void convertLines(std::string_view input, LuAnswerer& lu, LineOutput lineOutput, CliOutput& output,
-                  std::ostream& err)
+void convertLines(std::string_view input, LuAnswerer& lu, LineOutput lineOutput, CliOutput& output)
 {
     const UnihanPinyinProvider provider;
     SyllableTable table;
     LoadSyllableTable(table);
-    LineResultWriter results(output, lineOutput, LineSource::LyricsBox, table, err);
+    LineResultWriter results(output, lineOutput, LineSource::LyricsBox, table);
     // Reused from line to line, so that a long input costs few allocations.
     std::string lyrics;
     std::string pinyin;
@@ -86,7 +85,7 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, C
         // The questions may share the terminal with the output: it waits for the last answer.
         CliOutput output(streams,
                          terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
-        convertLines(*input, answerer, lineOutput, output, streams.err);
+        convertLines(*input, answerer, lineOutput, output);
         return output.finish();
     } catch (const NoLuAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';

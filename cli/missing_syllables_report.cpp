@@ -4,7 +4,6 @@
 #include "romaji/missing_syllables.h"
 
 #include <cstdio>
-#include <ostream>
 #include <string>
 
 namespace tavenor {
@@ -37,17 +36,17 @@ std::string quoted(std::string_view piece)
 
 void ReportMissingSyllables(std::size_t lineNumber, std::string_view pinyinText,
                             std::string_view finalText, const SyllableTable& table,
-                            std::ostream& err)
+                            std::string& report)
 {
     if (!ShowsMissingSyllable(finalText))
         return;
     const MissingSyllables missing = FindMissingSyllables(pinyinText, table, kNamedAtMost);
-    std::string report = "tavenor-cli: line " + std::to_string(lineNumber) + ": no syllable for ";
+    report += "tavenor-cli: line " + std::to_string(lineNumber) + ": no syllable for ";
     for (std::size_t i = 0; i < missing.first.size(); ++i)
         report += (i > 0 ? ", " : "") + quoted(missing.first[i]);
     if (missing.count > missing.first.size())
         report += " and " + std::to_string(missing.count - missing.first.size()) + " more";
-    err << report << '\n';
+    report += '\n';
 }
 
 } // namespace tavenor
