@@ -40,7 +40,8 @@ void ReportMissingSyllables(std::size_t lineNumber, std::string_view pinyinText,
 {
     if (!ShowsMissingSyllable(finalText))
         return;
-    const MissingSyllables missing = FindMissingSyllables(pinyinText, table, kNamedAtMost);
+    const MissingSyllables missing
+        = FindMissingSyllables(pinyinText, finalText, table, kNamedAtMost);
     report += "tavenor-cli: line " + std::to_string(lineNumber) + ": no syllable for ";
     for (std::size_t i = 0; i < missing.first.size(); ++i)
         report += (i > 0 ? ", " : "") + quoted(missing.first[i]);

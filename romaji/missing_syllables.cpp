@@ -2,17 +2,23 @@
 
 #include "romaji/pinyin_pieces.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace tavenor {
 
-MissingSyllables FindMissingSyllables(std::string_view pinyinText, const SyllableTable& table,
-                                      std::size_t limit)
+MissingSyllables FindMissingSyllables(std::string_view pinyinText, std::string_view finalText,
+                                      const SyllableTable& table, std::size_t limit)
 {
     MissingSyllables missing;
     std::unordered_set<std::string_view> seen;
     ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
-        if (table.findFirst(piece) || !seen.insert(piece).second)
+        // The final text has one line a piece, in order; only a piece whose line is "?" may have
+        // no row, so only those are looked up again.
+        const std::size_t lineEnd = std::min(finalText.find("\r\n"), finalText.size());
+        const bool shownAsMissing = finalText.substr(0, lineEnd) == "?";
+        finalText.remove_prefix(std::min(lineEnd + 2, finalText.size()));
+        if (!shownAsMissing || table.findFirst(piece) || !seen.insert(piece).second)
             return;
         if (missing.first.size() < limit)
             missing.first.push_back(piece);

@@ -14,8 +14,9 @@ struct MissingSyllables {
     std::size_t count = 0; // all of them
 };
 
-MissingSyllables FindMissingSyllables(std::string_view pinyinText, const SyllableTable& table,
-                                      std::size_t limit);
+// finalText is what the conversion of pinyinText gave.
+MissingSyllables FindMissingSyllables(std::string_view pinyinText, std::string_view finalText,
+                                      const SyllableTable& table, std::size_t limit);
 
 // Whether a final text holds a "?" line, that is whether any piece had no row: a cheap test that
 // spares lines that converted fully the search above.
