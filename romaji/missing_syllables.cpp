@@ -27,9 +27,15 @@ MissingSyllables FindMissingSyllables(std::string_view pinyinText, std::string_v
     return missing;
 }
 
+// Looks for the rare "?" rather than for the line breaks, which stand on every line.
 bool ShowsMissingSyllable(std::string_view finalText)
 {
-    return finalText.starts_with("?\r\n") || finalText.find("\n?\r\n") != std::string_view::npos;
+    for (std::size_t at = finalText.find('?'); at != std::string_view::npos;
+         at = finalText.find('?', at + 1)) {
+        if ((at == 0 || finalText[at - 1] == '\n') && finalText.substr(at + 1).starts_with("\r\n"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace tavenor
