@@ -4,6 +4,11 @@
 #include "text/cut_text.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace tavenor {
 namespace {
@@ -26,37 +31,35 @@ std::uint32_t packedKey(std::string_view pinyin) noexcept
     return key;
 }
 
-// Sixteen bits of a key, so that each step of the scan compares twice as many rows: a row whose
+// Eight bits of a key, one byte a row, so that one instruction compares sixteen rows: a row whose
 // fingerprint differs cannot match, one whose fingerprint is equal is compared in full.
-std::uint16_t fingerprintOf(std::uint32_t key) noexcept
+std::uint8_t fingerprintOf(std::uint32_t key) noexcept
 {
-    return static_cast<std::uint16_t>((key * 0x9E3779B1u) >> 16);
+    return static_cast<std::uint8_t>((key * 0x9E3779B1u) >> 24);
 }
 
-// The index of the first of keys equal to key, or count. Thirty-two rows a step, their
-// fingerprints counted together so that the compiler may compare them side by side; a step that
-// finds any is then read row by row. A piece that matches no row reads all 409.
-std::size_t firstEqual(const std::uint32_t* keys, const std::uint16_t* fingerprints,
+// The index of the first of keys equal to key, or count. A piece that matches no row reads all
+// 409 fingerprints, sixteen at a time where the processor compares bytes side by side.
+std::size_t firstEqual(const std::uint32_t* keys, const std::uint8_t* fingerprints,
                        std::size_t count, std::uint32_t key) noexcept
 {
-    constexpr std::size_t kStep = 32;
-    const std::uint16_t fingerprint = fingerprintOf(key);
+    const std::uint8_t fingerprint = fingerprintOf(key);
     std::size_t i = 0;
-    for (; i + kStep <= count; i += kStep) {
-        std::uint16_t matches = 0;
-        // Kept a loop, so that the compiler makes it one comparison of many rows at once.
-#pragma GCC unroll 1
-        for (std::size_t j = 0; j < kStep; ++j)
-            matches = static_cast<std::uint16_t>(matches + (fingerprints[i + j] == fingerprint));
-        if (matches == 0)
-            continue;
-        for (std::size_t j = i; j < i + kStep; ++j) {
-            if (keys[j] == key)
-                return j;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i wanted = _mm_set1_epi8(static_cast<char>(fingerprint));
+    for (; i + 16 <= count; i += 16) {
+        const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fingerprints + i));
+        // One bit a row whose fingerprint is equal, the first row in the lowest bit.
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const std::size_t row = i + static_cast<std::size_t>(std::countr_zero(candidates));
+            if (keys[row] == key)
+                return row;
         }
     }
+#endif
     for (; i < count; ++i) {
-        if (keys[i] == key)
+        if (fingerprints[i] == fingerprint && keys[i] == key)
             return i;
     }
     return count;

@@ -29,10 +29,10 @@ public:
 
 private:
     std::vector<SyllableRecord> m_records;
-    // Each record's pinyin packed into one integer, and sixteen bits of it, in record order, so
+    // Each record's pinyin packed into one integer, and eight bits of it, in record order, so
     // that each step of the scan is a comparison of integers.
     std::vector<std::uint32_t> m_keys;
-    std::vector<std::uint16_t> m_fingerprints;
+    std::vector<std::uint8_t> m_fingerprints;
 };
 
 // Cuts text at CR LF into rows and each row at "=" into fields; row k becomes record k (inserted
