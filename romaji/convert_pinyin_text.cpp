@@ -10,21 +10,39 @@
 namespace tavenor {
 namespace {
 
+// A syllable is worked on as a run of letters. A piece of ASCII, as nearly every piece is, is
+// kept as its bytes; any other piece as its GB18030 characters, so that a Chinese character
+// typed into the box counts as one letter and is never cut in half.
 using Characters = std::vector<std::string_view>;
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// Character i (from 0) is the one-byte letter c; past the end nothing matches.
-bool isAt(const Characters& s, std::size_t i, char c)
+// The one-byte letter at i (from 0); 0 past the end and for a character of more bytes.
+char letterAt(const std::string& s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
+
+char letterAt(const Characters& s, std::size_t i)
 {
-    return i < s.size() && s[i].size() == 1 && s[i][0] == c;
+    return i < s.size() && s[i].size() == 1 ? s[i][0] : '\0';
 }
 
-bool isMedial(const Characters& s, std::size_t i) { return isAt(s, i, 'i') || isAt(s, i, 'u'); }
+template <typename Letters> bool isAt(const Letters& s, std::size_t i, char c)
+{
+    return letterAt(s, i) == c;
+}
 
-bool endsWith(const Characters& s, char a, char b)
+template <typename Letters> bool isMedial(const Letters& s, std::size_t i)
+{
+    return isAt(s, i, 'i') || isAt(s, i, 'u');
+}
+
+template <typename Letters> bool endsWith(const Letters& s, char a, char b)
 {
     return s.size() >= 2 && isAt(s, s.size() - 2, a) && isAt(s, s.size() - 1, b);
+}
+
+void appendRange(std::string& out, const std::string& s, std::size_t from, std::size_t to)
+{
+    out.append(s, from, std::min(to, s.size()) - from);
 }
 
 // Characters that follow each other in memory, as those of one piece do, go out in one append.
@@ -40,28 +58,40 @@ void appendRange(std::string& out, const Characters& s, std::size_t from, std::s
     }
 }
 
+// The last two letters replaced by the letters of full (a literal, which outlives the views).
+void replaceLastTwo(std::string& s, std::string_view full) { s.replace(s.size() - 2, 2, full); }
+
+void replaceLastTwo(Characters& s, std::string_view full)
+{
+    s.resize(s.size() - 2);
+    for (std::size_t i = 0; i < full.size(); ++i)
+        s.push_back(full.substr(i, 1));
+}
+
+void writeUmlautAt(std::string& s, std::size_t i) { s[i] = 'v'; }
+
+void writeUmlautAt(Characters& s, std::size_t i) { s[i] = "v"; }
+
 // Spells out the contracted finals and the u that stands for u-umlaut after j, q and x, in this
 // order: "jun" becomes "juen", then "jven".
-void normalize(Characters& s)
+template <typename Letters> void normalize(Letters& s)
 {
     struct Suffix {
         char a, b;
-        std::array<std::string_view, 3> full;
+        std::string_view full;
     };
     static constexpr std::array<Suffix, 3> suffixes{{
-        {'u', 'i', {"u", "e", "i"}},
-        {'i', 'u', {"i", "o", "u"}},
-        {'u', 'n', {"u", "e", "n"}},
+        {'u', 'i', "uei"},
+        {'i', 'u', "iou"},
+        {'u', 'n', "uen"},
     }};
     for (const Suffix& rule : suffixes) {
-        if (endsWith(s, rule.a, rule.b)) {
-            s.resize(s.size() - 2);
-            s.insert(s.end(), rule.full.begin(), rule.full.end());
-        }
+        if (endsWith(s, rule.a, rule.b))
+            replaceLastTwo(s, rule.full);
     }
     for (const char initial : {'j', 'q', 'x'}) {
         if (isAt(s, 0, initial) && isAt(s, 1, 'u'))
-            s[1] = "v";
+            writeUmlautAt(s, 1);
     }
 }
 
@@ -70,7 +100,7 @@ struct Split {
     std::size_t head, tail;
 };
 
-Split decompose(const Characters& s)
+template <typename Letters> Split decompose(const Letters& s)
 {
     const std::size_t all = s.size();
     if (isAt(s, 1, 'h')) {
@@ -83,7 +113,8 @@ Split decompose(const Characters& s)
     return Split{1, all};
 }
 
-void appendDecomposition(std::string& out, const Characters& s, Split split)
+template <typename Letters>
+void appendDecomposition(std::string& out, const Letters& s, Split split)
 {
     if (split.head > 0) {
         appendRange(out, s, 0, split.head);
@@ -97,9 +128,28 @@ void appendDecomposition(std::string& out, const Characters& s, Split split)
     }
 }
 
-bool hasZeroInitial(const Characters& s)
+template <typename Letters> bool hasZeroInitial(const Letters& s)
 {
     return isAt(s, 0, 'a') || isAt(s, 0, 'e') || isAt(s, 0, 'o');
+}
+
+// The decomposition of one syllable, and its history line unless it has a zero initial.
+template <typename Letters> void spell(Letters& syllable, RomajiTexts& texts)
+{
+    if (hasZeroInitial(syllable)) {
+        appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
+        return;
+    }
+    normalize(syllable);
+    appendRange(texts.history, syllable, 0, syllable.size());
+    texts.history += kLineBreak;
+    appendDecomposition(texts.decomposition, syllable, decompose(syllable));
+}
+
+bool isAscii(std::string_view piece)
+{
+    return std::all_of(piece.begin(), piece.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -118,17 +168,17 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
     texts.final.clear();
     texts.history.clear();
     // Room for any syllable and its rewrites, so that pieces seldom allocate.
-    Characters syllable;
-    syllable.reserve(16);
+    std::string letters;
+    letters.reserve(16);
+    Characters characters;
+    characters.reserve(16);
     ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
-        SplitGb18030Characters(piece, syllable);
-        if (hasZeroInitial(syllable)) {
-            appendDecomposition(texts.decomposition, syllable, Split{0, syllable.size()});
+        if (isAscii(piece)) {
+            letters.assign(piece);
+            spell(letters, texts);
         } else {
-            normalize(syllable);
-            appendRange(texts.history, syllable, 0, syllable.size());
-            texts.history += kLineBreak;
-            appendDecomposition(texts.decomposition, syllable, decompose(syllable));
+            SplitGb18030Characters(piece, characters);
+            spell(characters, texts);
         }
         // The lookup uses the piece as typed; the normalized syllable only feeds the history and
         // the decomposition.
