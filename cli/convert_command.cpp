@@ -5,7 +5,6 @@
 #include "cli/input_lines.h"
 #include "cli/line_result.h"
 #include "codec/gb18030_codec.h"
-#include "romaji/convert_pinyin_text.h"
 
 namespace tavenor {
 
@@ -20,12 +19,10 @@ int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams str
     LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table);
     // Reused from line to line, so that a long input costs few allocations.
     std::string pinyin;
-    RomajiTexts texts;
     for (std::string_view rest = *input; !rest.empty() && !output.failed();) {
         pinyin.clear();
         AppendUtf8AsGb18030(TakeInputLine(rest), pinyin);
-        ConvertPinyinText(pinyin, table, texts);
-        results.write(pinyin, texts);
+        results.write(pinyin);
     }
     return output.finish();
 }

@@ -8,7 +8,6 @@
 #include "codec/gb18030_codec.h"
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
 
 #include <ostream>
 
@@ -52,15 +51,13 @@ void convertLines(std::string_view input, LuAnswerer& lu, LineOutput lineOutput,
     // Reused from line to line, so that a long input costs few allocations.
     std::string lyrics;
     std::string pinyin;
-    RomajiTexts texts;
     std::size_t lineNumber = 0;
     for (std::string_view rest = input; !rest.empty() && !output.failed();) {
         lu.setLine(++lineNumber);
         lyrics.clear();
         AppendUtf8AsGb18030(TakeInputLine(rest), lyrics);
         BuildPinyinList(lyrics, provider, lu, pinyin);
-        ConvertPinyinText(pinyin, table, texts);
-        results.write(pinyin, texts);
+        results.write(pinyin);
     }
 }
 

@@ -1,15 +1,12 @@
 #include "cli/missing_syllables_report.h"
 
 #include "cli/output_text.h"
-#include "romaji/missing_syllables.h"
 
 #include <cstdio>
 #include <string>
 
 namespace tavenor {
 namespace {
-
-constexpr std::size_t kNamedAtMost = 5;
 
 // A piece as the user typed it, in quotes; control characters are spelled out so that a stray
 // escape byte cannot drive the terminal.
@@ -34,19 +31,16 @@ std::string quoted(std::string_view piece)
 
 } // namespace
 
-void ReportMissingSyllables(std::size_t lineNumber, std::string_view pinyinText,
-                            std::string_view finalText, const SyllableTable& table,
+void ReportMissingSyllables(std::size_t lineNumber, const MissingSyllables& missing,
                             std::string& report)
 {
-    if (!ShowsMissingSyllable(finalText))
+    if (missing.count() == 0)
         return;
-    const MissingSyllables missing
-        = FindMissingSyllables(pinyinText, finalText, table, kNamedAtMost);
     report += "tavenor-cli: line " + std::to_string(lineNumber) + ": no syllable for ";
-    for (std::size_t i = 0; i < missing.first.size(); ++i)
-        report += (i > 0 ? ", " : "") + quoted(missing.first[i]);
-    if (missing.count > missing.first.size())
-        report += " and " + std::to_string(missing.count - missing.first.size()) + " more";
+    for (std::size_t i = 0; i < missing.named().size(); ++i)
+        report += (i > 0 ? ", " : "") + quoted(missing.named()[i]);
+    if (missing.count() > missing.named().size())
+        report += " and " + std::to_string(missing.count() - missing.named().size()) + " more";
     report += '\n';
 }
 

@@ -185,9 +185,14 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
         const SyllableRecord* row = table.findFirst(piece);
         texts.romaji += row ? std::string_view(row->romaji) : std::string_view("?");
         texts.romaji += " , ";
-        texts.final += row ? std::string_view(row->phonemes) : std::string_view("?");
-        texts.final += kLineBreak;
+        AppendFinalLine(row, texts.final);
     });
+}
+
+void AppendFinalLine(const SyllableRecord* row, std::string& finalText)
+{
+    finalText += row ? std::string_view(row->phonemes) : std::string_view("?");
+    finalText += kLineBreak;
 }
 
 } // namespace tavenor

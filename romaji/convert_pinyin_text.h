@@ -3,6 +3,7 @@
 #include "romaji/romaji_texts.h"
 #include "table/syllable_table.h"
 
+#include <string>
 #include <string_view>
 
 namespace tavenor {
@@ -14,5 +15,10 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
 
 // The same into texts, replacing what they held; a batch that reuses them allocates little.
 void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, RomajiTexts& texts);
+
+// What one piece adds to the final text: the phonemes of its row, or "?" where no row matches
+// (row is nullptr), and a line break. A batch that prints only the final text can keep each row's
+// line ready.
+void AppendFinalLine(const SyllableRecord* row, std::string& finalText);
 
 } // namespace tavenor

@@ -3,28 +3,35 @@
 #include "romaji/pinyin_pieces.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace tavenor {
 
-MissingSyllables FindMissingSyllables(std::string_view pinyinText, std::string_view finalText,
-                                      const SyllableTable& table, std::size_t limit)
+void MissingSyllables::add(std::string_view piece)
 {
-    MissingSyllables missing;
-    std::unordered_set<std::string_view> seen;
+    if (!m_seen.insert(piece).second)
+        return;
+    if (m_named.size() < m_namedAtMost)
+        m_named.push_back(piece);
+}
+
+void MissingSyllables::clear()
+{
+    m_named.clear();
+    m_seen.clear();
+}
+
+void FindMissingSyllables(std::string_view pinyinText, std::string_view finalText,
+                          const SyllableTable& table, MissingSyllables& missing)
+{
     ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
         // The final text has one line a piece, in order; only a piece whose line is "?" may have
         // no row, so only those are looked up again.
         const std::size_t lineEnd = std::min(finalText.find("\r\n"), finalText.size());
         const bool shownAsMissing = finalText.substr(0, lineEnd) == "?";
         finalText.remove_prefix(std::min(lineEnd + 2, finalText.size()));
-        if (!shownAsMissing || table.findFirst(piece) || !seen.insert(piece).second)
-            return;
-        if (missing.first.size() < limit)
-            missing.first.push_back(piece);
-        ++missing.count;
+        if (shownAsMissing && !table.findFirst(piece))
+            missing.add(piece);
     });
-    return missing;
 }
 
 // Looks for the rare "?" rather than for the line breaks, which stand on every line.

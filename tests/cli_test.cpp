@@ -4,6 +4,9 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "codec/gb18030_codec.h"
+#include "romaji/convert_pinyin_text.h"
+#include "tests/support/built_in_table.h"
 #include "tests/support/case_name.h"
 #include "tests/support/review_marker.h"
 
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
@@ -63,11 +67,53 @@ TEST(CliJson, EveryLineParsesAsAnObjectOfTheBoxTexts)
         qsizetype previous = -1;
         for (const QString& key : c.keys) {
             EXPECT_TRUE(document.object().value(key).isString()) << key.toStdString();
-            const auto at = static_cast<qsizetype>(c.out.find("\"" + key.toStdString() + "\":"));
+            const auto at = static_cast<qsizetype>(
+                c.out.find(QStringLiteral("\"%1\":").arg(key).toStdString()));
             EXPECT_GT(at, previous) << key.toStdString();
             previous = at;
         }
     }
+}
+
+// The command line prints the texts of the conversion its own way, row by row and escaped as it
+// decodes; each line of a mixed input must read back as the conversion of its pinyin text.
+TEST(CliConvert, EveryRecordIsTheConversionOfItsLine)
+{
+    const SyllableTable& table = testing::BuiltInTable();
+    std::vector<std::string> pieces{"Ba",   "ying", "你",  "😀𠀀", "\"q\\",    "a\tb",   "\x01",
+                                    "n\ri", "",     "jun", "lv",  "\xC2\x80", "zhuang", "xiu"};
+    for (const SyllableRecord& row : table)
+        pieces.push_back(row.pinyin);
+    std::mt19937 random(7);
+    std::vector<std::string> lines(300);
+    std::string input;
+    for (std::string& line : lines) {
+        for (std::size_t n = random() % 12; n > 0; --n)
+            line += pieces[random() % pieces.size()] + ",";
+        input += line + "\n";
+    }
+    const auto plain = RunCliOn({"convert", "--quiet"}, input);
+    const auto json = RunCliOn({"convert", "--json", "--quiet"}, input);
+    ASSERT_EQ(plain.exitCode, 0);
+    ASSERT_EQ(json.exitCode, 0);
+    std::string expectedPlain;
+    std::istringstream records(json.out);
+    for (const std::string& line : lines) {
+        const RomajiTexts texts = ConvertPinyinText(ToGb18030(QString::fromStdString(line)), table);
+        const auto printed = [](const std::string& text) { return FromGb18030(text); };
+        if (&line != &lines.front())
+            expectedPlain += '\n';
+        expectedPlain += printed(texts.final).replace("\r\n", "\n").toStdString();
+        std::string record;
+        ASSERT_TRUE(std::getline(records, record));
+        const QJsonObject object
+            = QJsonDocument::fromJson(QByteArray::fromStdString(record)).object();
+        EXPECT_EQ(object.value("decomposition").toString(), printed(texts.decomposition)) << line;
+        EXPECT_EQ(object.value("romaji").toString(), printed(texts.romaji)) << line;
+        EXPECT_EQ(object.value("final").toString(), printed(texts.final)) << line;
+        EXPECT_EQ(object.value("history").toString(), printed(texts.history)) << line;
+    }
+    EXPECT_TRUE(plain.out == expectedPlain);
 }
 
 TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaksAndAnEmptyLineBetweenRecords)
