@@ -1,6 +1,7 @@
 #include "cli/json_line.h"
 
 #include "codec/gb18030_codec.h"
+#include "codec/gb18030_map.h"
 
 #include <algorithm>
 #include <array>
@@ -13,11 +14,12 @@ namespace {
 // The escape of each byte of UTF-8 in a JSON string, empty for the bytes that stand as they are:
 // the short forms, or \u00XX for the other control characters. No byte of a multi-byte
 // character needs one.
+struct Escape {
+    char spelled[6];
+    unsigned char length;
+};
+
 constexpr auto kEscapes = [] {
-    struct Escape {
-        char spelled[6];
-        unsigned char length;
-    };
     std::array<Escape, 256> escapes{};
     constexpr std::string_view hex = "0123456789abcdef";
     for (unsigned c = 0; c < 0x20; ++c)
@@ -30,48 +32,86 @@ constexpr auto kEscapes = [] {
     return escapes;
 }();
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
 // Whether any of eight bytes needs an escape: a control character, a quote or a backslash.
 bool anyNeedsEscape(std::uint64_t eight)
 {
     constexpr std::uint64_t ones = 0x0101010101010101;
-    constexpr std::uint64_t highs = 0x8080808080808080;
     const auto anyBelow
-        = [](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & highs; };
+        = [](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & kHighBits; };
     return (anyBelow(eight, 0x20) | anyBelow(eight ^ (ones * '"'), 1)
             | anyBelow(eight ^ (ones * '\\'), 1))
         != 0;
 }
 
-void appendJsonString(std::string_view utf8, std::string& out)
+// What a value's bytes are: GB18030, as the boxes hold it, or UTF-8 already.
+enum class ValueBytes { Gb18030, Utf8 };
+
+// Appends text as a JSON string of UTF-8. From GB18030 it decodes ASCII and the two-byte
+// characters, nearly all that a box holds, on the way; at any other character it returns false,
+// having appended nothing, so that the caller decodes the text first.
+template <ValueBytes bytes> bool appendJsonString(std::string_view text, std::string& out)
 {
+    const Gb18030Map* map = nullptr;
+    if constexpr (bytes == ValueBytes::Gb18030) {
+        map = &Gb18030Map::instance();
+        if (!map->usable())
+            return false;
+    }
     const std::size_t start = out.size();
-    // Six bytes at most for each byte, and the quotes.
-    out.resize(start + utf8.size() * 6 + 2);
+    // Two bytes at most for each byte (an escape such as \n, or the three of UTF-8 for a two-byte
+    // character), and the quotes; a \u00XX escape makes room for itself.
+    out.resize(start + text.size() * 2 + 2);
     char* next = out.data() + start;
     *next++ = '"';
-    // Most bytes stand as they are, so eight are tested at a time; eight with an escape among them
-    // go one by one.
-    for (std::size_t i = 0; i < utf8.size();) {
+    // Most bytes stand as they are, so eight are tested at a time; eight with anything else among
+    // them go one by one.
+    for (std::size_t i = 0; i < text.size();) {
         std::uint64_t eight = 0;
-        if (i + 8 <= utf8.size()) {
-            std::memcpy(&eight, utf8.data() + i, 8);
-            if (!anyNeedsEscape(eight)) {
+        if (i + 8 <= text.size()) {
+            std::memcpy(&eight, text.data() + i, 8);
+            if (!anyNeedsEscape(eight) && (bytes == ValueBytes::Utf8 || (eight & kHighBits) == 0)) {
                 std::memcpy(next, &eight, 8);
                 next += 8;
                 i += 8;
                 continue;
             }
         }
-        for (const std::size_t end = std::min(i + 8, utf8.size()); i < end; ++i) {
-            const auto& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
-            if (escape.length == 0)
-                *next++ = utf8[i];
-            else
+        for (const std::size_t end = std::min(i + 8, text.size()); i < end;) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            if (bytes == ValueBytes::Gb18030 && byte >= 0x80) {
+                const std::uint32_t utf8 = i + 1 < text.size()
+                    ? map->twoByteUtf8(byte, static_cast<unsigned char>(text[i + 1]))
+                    : 0;
+                if (utf8 == 0) {
+                    out.resize(start);
+                    return false;
+                }
+                next[0] = static_cast<char>(utf8);
+                next[1] = static_cast<char>(utf8 >> 8);
+                next[2] = static_cast<char>(utf8 >> 16);
+                next += utf8 >> 24;
+                i += 2;
+                continue;
+            }
+            const Escape& escape = kEscapes[byte];
+            if (escape.length == 0) {
+                *next++ = text[i];
+            } else {
+                if (escape.length > 2) {
+                    const auto used = static_cast<std::size_t>(next - out.data());
+                    out.resize(out.size() + escape.length - 2);
+                    next = out.data() + used;
+                }
                 next = std::copy_n(escape.spelled, escape.length, next);
+            }
+            ++i;
         }
     }
     *next++ = '"';
     out.resize(static_cast<std::size_t>(next - out.data()));
+    return true;
 }
 
 } // namespace
@@ -85,9 +125,11 @@ void JsonLineWriter::append(std::span<const JsonMember> members, std::string& ou
         out += '"';
         out += member.key;
         out += "\":";
-        m_utf8.clear();
-        AppendGb18030AsUtf8(member.value, m_utf8);
-        appendJsonString(m_utf8, out);
+        if (!appendJsonString<ValueBytes::Gb18030>(member.value, out)) {
+            m_utf8.clear();
+            AppendGb18030AsUtf8(member.value, m_utf8);
+            appendJsonString<ValueBytes::Utf8>(m_utf8, out);
+        }
     }
     out += "}\n";
 }
