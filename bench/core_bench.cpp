@@ -5,6 +5,8 @@
 
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavenor {
 namespace {
@@ -36,6 +38,28 @@ std::string pinyinList(const SyllableTable& table, std::size_t pieces)
     }
     return list;
 }
+
+// One lookup for each piece of a list: rows from all over the table and a few misses, which scan
+// every row.
+void BM_FindFirst(benchmark::State& state)
+{
+    SyllableTable table;
+    LoadSyllableTable(table);
+    const std::string list = pinyinList(table, 1 << 20);
+    std::vector<std::string_view> pieces;
+    for (std::string_view rest = list; !rest.empty();) {
+        const std::size_t comma = rest.find(',');
+        pieces.push_back(rest.substr(0, comma));
+        rest.remove_prefix(comma + 1);
+    }
+    for (auto _ : state) {
+        for (const std::string_view piece : pieces)
+            benchmark::DoNotOptimize(table.findFirst(piece));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pieces.size()));
+    state.SetLabel("items: lookups");
+}
+BENCHMARK(BM_FindFirst);
 
 void BM_ConvertPinyinText(benchmark::State& state)
 {

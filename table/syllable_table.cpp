@@ -31,41 +31,54 @@ std::uint32_t packedKey(std::string_view pinyin) noexcept
     return key;
 }
 
-// Eight bits of a key, one byte a row, so that one instruction compares sixteen rows: a row whose
-// fingerprint differs cannot match, one whose fingerprint is equal is compared in full.
-std::uint8_t fingerprintOf(std::uint32_t key) noexcept
+// Sixteen bits of a key, so that a step of the scan compares many rows at once: a row whose
+// fingerprint differs cannot match, one whose fingerprint is equal is compared in full. Eight bits
+// would let a few rows of every scan through, each a jump the processor cannot foresee.
+std::uint16_t fingerprintOf(std::uint32_t key) noexcept
 {
-    return static_cast<std::uint8_t>((key * 0x9E3779B1u) >> 24);
+    return static_cast<std::uint16_t>((key * 0x9E3779B1u) >> 16);
 }
 
-// The index of the first of keys equal to key, or count. A piece that matches no row reads all
-// 409 fingerprints, sixteen at a time where the processor compares bytes side by side.
-std::size_t firstEqual(const std::uint32_t* keys, const std::uint8_t* fingerprints,
-                       std::size_t count, std::uint32_t key) noexcept
+// One bit for each of sixteen rows whose fingerprint is equal, the first row in the lowest bit.
+std::uint64_t equalFingerprints(const std::uint16_t* sixteen, std::uint16_t fingerprint) noexcept
 {
-    const std::uint8_t fingerprint = fingerprintOf(key);
-    std::size_t i = 0;
 #if defined(__SSE2__) || defined(_M_X64)
-    const __m128i wanted = _mm_set1_epi8(static_cast<char>(fingerprint));
-    for (; i + 16 <= count; i += 16) {
-        const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fingerprints + i));
-        // One bit a row whose fingerprint is equal, the first row in the lowest bit.
-        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
-        for (; candidates != 0; candidates &= candidates - 1) {
-            const std::size_t row = i + static_cast<std::size_t>(std::countr_zero(candidates));
-            if (keys[row] == key)
-                return row;
-        }
-    }
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(fingerprint));
+    const auto eight = [&wanted](const std::uint16_t* at) {
+        return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wanted);
+    };
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_packs_epi16(eight(sixteen), eight(sixteen + 8))));
+#else
+    std::uint64_t bits = 0;
+    for (unsigned i = 0; i < 16; ++i)
+        bits |= std::uint64_t{sixteen[i] == fingerprint} << i;
+    return bits;
 #endif
-    for (; i < count; ++i) {
-        if (fingerprints[i] == fingerprint && keys[i] == key)
-            return i;
-    }
-    return count;
 }
 
 } // namespace
+
+std::size_t SyllableTable::firstEqualKey(std::size_t from, std::uint32_t key) const noexcept
+{
+    static_assert(kPaddingKey != kOtherKey && kPaddingKey >= 1u << 30, "no text has this key");
+    const std::uint16_t fingerprint = fingerprintOf(key);
+    // Sixty-four rows a step, so that the step's one jump is taken seldom; the padding after the
+    // last row lets every step read whole.
+    for (std::size_t i = from; i < size(); i += kScanStep) {
+        const std::uint16_t* step = m_fingerprints.data() + i;
+        std::uint64_t candidates = equalFingerprints(step, fingerprint)
+            | equalFingerprints(step + 16, fingerprint) << 16
+            | equalFingerprints(step + 32, fingerprint) << 32
+            | equalFingerprints(step + 48, fingerprint) << 48;
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const std::size_t row = i + static_cast<std::size_t>(std::countr_zero(candidates));
+            if (m_keys[row] == key)
+                return row;
+        }
+    }
+    return size();
+}
 
 void SyllableTable::insert(std::size_t index, SyllableRecord record)
 {
@@ -79,14 +92,10 @@ void SyllableTable::insert(std::size_t index, SyllableRecord record)
 const SyllableRecord* SyllableTable::findFirst(std::string_view pinyin) const noexcept
 {
     const std::uint32_t key = packedKey(pinyin);
-    const auto firstFrom = [this, key](std::size_t from) {
-        return from
-            + firstEqual(m_keys.data() + from, m_fingerprints.data() + from, size() - from, key);
-    };
-    std::size_t i = firstFrom(0);
+    std::size_t i = firstEqualKey(0, key);
     if (key == kOtherKey) {
         while (i < size() && m_records[i].pinyin != pinyin)
-            i = firstFrom(i + 1);
+            i = firstEqualKey(i + 1, key);
     }
     return i < size() ? &m_records[i] : nullptr;
 }

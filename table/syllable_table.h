@@ -28,11 +28,18 @@ public:
     const SyllableRecord* findFirst(std::string_view pinyin) const noexcept;
 
 private:
+    static constexpr std::size_t kScanStep = 64;
+    // Past the last row, a step of rows less one that no text matches: six letters take 30 bits.
+    static constexpr std::uint32_t kPaddingKey = 0xFFFFFFFE;
+
+    // The index of the first record from from on whose key is key, or size().
+    std::size_t firstEqualKey(std::size_t from, std::uint32_t key) const noexcept;
+
     std::vector<SyllableRecord> m_records;
-    // Each record's pinyin packed into one integer, and eight bits of it, in record order, so
-    // that each step of the scan is a comparison of integers.
-    std::vector<std::uint32_t> m_keys;
-    std::vector<std::uint8_t> m_fingerprints;
+    // Each record's pinyin packed into one integer, and sixteen bits of it, in record order, so
+    // that each step of the scan is a comparison of integers; then the padding.
+    std::vector<std::uint32_t> m_keys = std::vector<std::uint32_t>(kScanStep - 1, kPaddingKey);
+    std::vector<std::uint16_t> m_fingerprints = std::vector<std::uint16_t>(kScanStep - 1);
 };
 
 // Cuts text at CR LF into rows and each row at "=" into fields; row k becomes record k (inserted
