@@ -16,9 +16,10 @@ RomajiTexts ConvertPinyinText(std::string_view pinyinText, const SyllableTable& 
 // The same into texts, replacing what they held; a batch that reuses them allocates little.
 void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, RomajiTexts& texts);
 
-// What one piece adds to the final text: the phonemes of its row, or "?" where no row matches
-// (row is nullptr), and a line break. A batch that prints only the final text can keep each row's
-// line ready.
+// What one piece adds to the romaji text and to the final text, from its row, or nullptr where no
+// row matches: the romaji and " , ", the phonemes and a line break, or "?" for either. A batch can
+// keep each row's entries ready in the form it prints.
+void AppendRomajiEntry(const SyllableRecord* row, std::string& romaji);
 void AppendFinalLine(const SyllableRecord* row, std::string& finalText);
 
 } // namespace tavenor
