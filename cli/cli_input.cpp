@@ -34,15 +34,26 @@ std::optional<std::string> ReadCliInput(const QString& file, CliStreams streams)
         }
     } else {
         QFile source(file);
-        if (!source.open(QIODevice::ReadOnly))
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             return cannotRead(source, streams.err);
-        // Straight into the string: a QByteArray on the way would hold the input twice.
-        input.reserve(static_cast<std::size_t>(source.size()));
-        char chunk[1 << 16];
-        qint64 got = 0;
-        while ((got = source.read(chunk, sizeof chunk)) > 0)
-            input.append(chunk, static_cast<std::size_t>(got));
-        if (got < 0 || source.error() != QFileDevice::NoError)
+        // Straight into the string: a QByteArray or a buffer on the way would copy the input
+        // once more. One byte more than the file's size, so that its end is read as such; a file
+        // that grows meanwhile, or a pipe, makes room for itself.
+        input.resize(static_cast<std::size_t>(source.size()) + 1);
+        std::size_t filled = 0;
+        for (;;) {
+            const qint64 room = static_cast<qint64>(input.size() - filled);
+            const qint64 got = source.read(input.data() + filled, room);
+            if (got < 0)
+                return cannotRead(source, streams.err);
+            if (got == 0)
+                break;
+            filled += static_cast<std::size_t>(got);
+            if (filled == input.size())
+                input.resize(input.size() * 2);
+        }
+        input.resize(filled);
+        if (source.error() != QFileDevice::NoError)
             return cannotRead(source, streams.err);
     }
     if (const auto problem = DescribeInvalidUtf8(input)) {

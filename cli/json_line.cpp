@@ -48,10 +48,10 @@ bool anyNeedsEscape(std::uint64_t eight)
 // What a value's bytes are: GB18030, as the boxes hold it, or UTF-8 already.
 enum class ValueBytes { Gb18030, Utf8 };
 
-// Appends text as a JSON string of UTF-8. From GB18030 it decodes ASCII and the two-byte
-// characters, nearly all that a box holds, on the way; at any other character it returns false,
-// having appended nothing, so that the caller decodes the text first.
-template <ValueBytes bytes> bool appendJsonString(std::string_view text, std::string& out)
+// Appends text as the inside of a JSON string of UTF-8. From GB18030 it decodes ASCII and the
+// two-byte characters, nearly all that a box holds, on the way; at any other character it returns
+// false, having appended nothing, so that the caller decodes the text first.
+template <ValueBytes bytes> bool appendEscaped(std::string_view text, std::string& out)
 {
     const Gb18030Map* map = nullptr;
     if constexpr (bytes == ValueBytes::Gb18030) {
@@ -61,10 +61,9 @@ template <ValueBytes bytes> bool appendJsonString(std::string_view text, std::st
     }
     const std::size_t start = out.size();
     // Two bytes at most for each byte (an escape such as \n, or the three of UTF-8 for a two-byte
-    // character), and the quotes; a \u00XX escape makes room for itself.
-    out.resize(start + text.size() * 2 + 2);
+    // character); a \u00XX escape makes room for itself.
+    out.resize(start + text.size() * 2);
     char* next = out.data() + start;
-    *next++ = '"';
     // Most bytes stand as they are, so eight are tested at a time; eight with anything else among
     // them go one by one.
     for (std::size_t i = 0; i < text.size();) {
@@ -109,29 +108,33 @@ template <ValueBytes bytes> bool appendJsonString(std::string_view text, std::st
             ++i;
         }
     }
-    *next++ = '"';
     out.resize(static_cast<std::size_t>(next - out.data()));
     return true;
 }
 
 } // namespace
 
-void JsonLineWriter::append(std::span<const JsonMember> members, std::string& out)
+void AppendJsonKey(std::string_view key, std::string& out)
 {
-    out += '{';
-    for (const JsonMember& member : members) {
-        if (&member != members.data())
-            out += ',';
-        out += '"';
-        out += member.key;
-        out += "\":";
-        if (!appendJsonString<ValueBytes::Gb18030>(member.value, out)) {
-            m_utf8.clear();
-            AppendGb18030AsUtf8(member.value, m_utf8);
-            appendJsonString<ValueBytes::Utf8>(m_utf8, out);
-        }
+    out += '"';
+    out += key;
+    out += "\":";
+}
+
+void AppendJsonString(std::string_view boxText, std::string& out)
+{
+    out += '"';
+    AppendJsonStringContent(boxText, out);
+    out += '"';
+}
+
+void AppendJsonStringContent(std::string_view boxText, std::string& out)
+{
+    if (!appendEscaped<ValueBytes::Gb18030>(boxText, out)) {
+        std::string utf8;
+        AppendGb18030AsUtf8(boxText, utf8);
+        appendEscaped<ValueBytes::Utf8>(utf8, out);
     }
-    out += "}\n";
 }
 
 } // namespace tavenor

@@ -2,14 +2,15 @@
 
 #include "cli/cli.h"
 #include "cli/cli_output.h"
-#include "cli/json_line.h"
 #include "cli/missing_syllables_report.h"
-#include "cli/printed_final_lines.h"
-#include "romaji/romaji_texts.h"
+#include "cli/printed_row_texts.h"
+#include "romaji/syllable_speller.h"
 #include "table/syllable_table.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavenor {
 
@@ -18,7 +19,9 @@ enum class LineSource { PinyinBox, LyricsBox };
 
 // What the command line tells for each input line in turn: on out, with json one object of every
 // box text, else the final result text, records parted by an empty line; on err, unless quiet,
-// the pieces that have no syllable.
+// the pieces that have no syllable. The texts are those of the conversion, but each row's part of
+// the romaji and the final text is kept ready in its printed form, and a record prints only the
+// texts it shows.
 class LineResultWriter {
 public:
     LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
@@ -29,19 +32,24 @@ public:
 
 private:
     void appendJson(std::string_view pinyinText, std::string& out);
-    // Only the final text is printed, so only the rows are looked up: the pieces need no
-    // spelling out.
     void appendFinalText(std::string_view pinyinText, std::string& out);
+    // The row of a piece, which is missing where there is none.
+    const SyllableRecord* rowOf(std::string_view piece);
 
     CliOutput& m_output;
     LineOutput m_lineOutput;
     LineSource m_source;
     const SyllableTable& m_table;
-    PrintedFinalLines m_finalLines;
-    JsonLineWriter m_jsonLine;
-    RomajiTexts m_texts;
+    PrintedRowTexts m_finalLines;
+    PrintedRowTexts m_jsonRomaji;
+    PrintedRowTexts m_jsonFinal;
     MissingSyllables m_missing{kMissingSyllablesNamed};
     std::size_t m_lineNumber = 0;
+    // Reused from line to line, so that a long input costs few allocations.
+    SyllableSpeller m_speller;
+    std::string m_decomposition;
+    std::string m_history;
+    std::vector<const SyllableRecord*> m_rows;
 };
 
 } // namespace tavenor
