@@ -104,16 +104,19 @@ char markedLetter(std::string_view character)
     return 0;
 }
 
+// Each ASCII letter's plain form, lower case; 0 for any other byte.
+constexpr auto kAsciiLetters = [] {
+    std::array<char, 128> letters{};
+    for (char c = 'a'; c <= 'z'; ++c) {
+        letters[static_cast<unsigned char>(c)] = c;
+        letters[static_cast<unsigned char>(c - 'a' + 'A')] = c;
+    }
+    return letters;
+}();
+
+// The plain letter of a character of more than one byte, or 0.
 char plainLetter(std::string_view character)
 {
-    if (character.size() == 1) {
-        const char c = character[0];
-        if (c >= 'a' && c <= 'z')
-            return c;
-        if (c >= 'A' && c <= 'Z')
-            return static_cast<char>(c - 'A' + 'a');
-        return 0;
-    }
     const char letter = markedLetter(character);
     return letter == 'v' ? 'u' : letter;
 }
@@ -124,14 +127,22 @@ std::string ToPlainPinyin(std::string_view reading)
 {
     // At most one letter for each byte; a reading is short enough for the string's own buffer.
     std::string plain(reading.size(), '\0');
-    std::size_t letters = 0;
-    while (!reading.empty()) {
-        const std::size_t length = Gb18030CharacterLength(reading);
-        if (const char letter = plainLetter(reading.substr(0, length)))
-            plain[letters++] = letter;
-        reading.remove_prefix(length);
+    char* next = plain.data();
+    for (std::size_t i = 0; i < reading.size();) {
+        // A reading is mostly ASCII letters, so those are taken first, by table.
+        const auto lead = static_cast<unsigned char>(reading[i]);
+        if (lead < 0x80) {
+            if (const char letter = kAsciiLetters[lead])
+                *next++ = letter;
+            ++i;
+            continue;
+        }
+        const std::size_t length = Gb18030CharacterLength(reading.substr(i));
+        if (const char letter = plainLetter(reading.substr(i, length)))
+            *next++ = letter;
+        i += length;
     }
-    plain.resize(letters);
+    plain.resize(static_cast<std::size_t>(next - plain.data()));
     return plain;
 }
 
