@@ -11,9 +11,8 @@
 namespace tavenor {
 namespace {
 
-// The escape of each byte of UTF-8 in a JSON string, empty for the bytes that stand as they are:
-// the short forms, or \u00XX for the other control characters. No byte of a multi-byte
-// character needs one.
+// How each byte of UTF-8 stands in a JSON string: as itself, or escaped in the short form or as
+// \u00XX for the other control characters. No byte of a multi-byte character needs an escape.
 struct Escape {
     char spelled[6];
     unsigned char length;
@@ -21,6 +20,8 @@ struct Escape {
 
 constexpr auto kEscapes = [] {
     std::array<Escape, 256> escapes{};
+    for (unsigned c = 0; c < 256; ++c)
+        escapes[c] = {{static_cast<char>(c)}, 1};
     constexpr std::string_view hex = "0123456789abcdef";
     for (unsigned c = 0; c < 0x20; ++c)
         escapes[c] = {{'\\', 'u', '0', '0', hex[c >> 4], hex[c & 0xF]}, 6};
@@ -95,15 +96,15 @@ template <ValueBytes bytes> bool appendEscaped(std::string_view text, std::strin
                 continue;
             }
             const Escape& escape = kEscapes[byte];
-            if (escape.length == 0) {
-                *next++ = text[i];
+            if (escape.length > 2) {
+                const auto used = static_cast<std::size_t>(next - out.data());
+                out.resize(out.size() + escape.length - 2);
+                next = std::copy_n(escape.spelled, escape.length, out.data() + used);
             } else {
-                if (escape.length > 2) {
-                    const auto used = static_cast<std::size_t>(next - out.data());
-                    out.resize(out.size() + escape.length - 2);
-                    next = out.data() + used;
-                }
-                next = std::copy_n(escape.spelled, escape.length, next);
+                // Two bytes whatever the length, within the room of two for each byte: one jump
+                // less for each byte.
+                std::memcpy(next, escape.spelled, 2);
+                next += escape.length;
             }
             ++i;
         }
