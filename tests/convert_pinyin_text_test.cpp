@@ -115,6 +115,18 @@ TEST(ConvertPinyinText, EmptyTableGivesQuestionMarksForEveryPiece)
     EXPECT_EQ(texts.final, "?\r\n?\r\n");
 }
 
+// Short pieces are spelled out on the stack and long ones otherwise; around the boundary, and with
+// the rewrite that lengthens a piece, both give the same spelling.
+TEST(ConvertPinyinText, PiecesOfAnyLengthAreSpelledWhole)
+{
+    for (std::size_t length = 5; length <= 40; ++length) {
+        const std::string middle(length - 4, 'a');
+        const RomajiTexts texts = ConvertPinyinText("ch" + middle + "un,", SyllableTable{});
+        EXPECT_EQ(texts.decomposition, "ch," + middle + "uen,") << length << " letters";
+        EXPECT_EQ(texts.history, "ch" + middle + "uen\r\n") << length << " letters";
+    }
+}
+
 // Every table row converts to its own romaji and phonemes when typed as a piece of a longer
 // list, whatever stands before it.
 TEST(ConvertPinyinText, EveryRowIsFoundInAShuffledList)
