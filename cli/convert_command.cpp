@@ -10,7 +10,7 @@ namespace tavenor {
 
 int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams streams)
 {
-    const std::optional<std::string> input = ReadCliInput(file, streams);
+    const std::optional<CliInput> input = CliInput::read(file, streams);
     if (!input)
         return 1;
     SyllableTable table;
@@ -19,7 +19,7 @@ int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams str
     LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table);
     // Reused from line to line, so that a long input costs few allocations.
     std::string pinyin;
-    for (std::string_view rest = *input; !rest.empty() && !output.failed();) {
+    for (std::string_view rest = input->text(); !rest.empty() && !output.failed();) {
         pinyin.clear();
         AppendUtf8AsGb18030(TakeInputLine(rest), pinyin);
         results.write(pinyin);

@@ -74,7 +74,7 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, C
             return 1;
         }
     }
-    const std::optional<std::string> input = ReadCliInput(file, streams);
+    const std::optional<CliInput> input = CliInput::read(file, streams);
     if (!input)
         return 1;
     try {
@@ -82,7 +82,7 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, C
         // The questions may share the terminal with the output: it waits for the last answer.
         CliOutput output(streams,
                          terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
-        convertLines(*input, answerer, lineOutput, output);
+        convertLines(input->text(), answerer, lineOutput, output);
         return output.finish();
     } catch (const NoLuAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';
