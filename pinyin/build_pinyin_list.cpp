@@ -21,16 +21,13 @@ void BuildPinyinList(std::string_view lyrics, const PinyinProvider& provider, Lu
     for (std::size_t position = 1; !lyrics.empty(); ++position) {
         const std::string_view unit = lyrics.substr(0, Gb18030CharacterLength(lyrics));
         lyrics.remove_prefix(unit.size());
-        const std::string syllable
-            = HanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0);
-        if (syllable == "lu") {
+        const std::size_t entryStart = list.size();
+        AppendHanziToPinyin(provider, unit, /*extraForm=*/0, /*spaceAfterEach=*/0, list);
+        if (std::string_view(list).substr(entryStart) == "lu") {
             // The plain syllable has lost the umlaut; the reading itself still shows it.
             const bool readsLu = !HasUmlautU(provider.GetPinyinReading(unit, 1, 1));
-            const bool isLu
-                = question.askIsLu(kLuQuestionTitle, kLuQuestionMessage, {unit, position, readsLu});
-            list += isLu ? "lu" : "lv";
-        } else {
-            list += syllable;
+            if (!question.askIsLu(kLuQuestionTitle, kLuQuestionMessage, {unit, position, readsLu}))
+                list[entryStart + 1] = 'v';
         }
         list += ',';
     }

@@ -7,22 +7,28 @@ namespace tavenor {
 std::string HanziToPinyin(const PinyinProvider& provider, std::string_view text, int extraForm,
                           int spaceAfterEach)
 {
-    const int count = provider.CountPinyinItems(text);
     std::string result;
+    AppendHanziToPinyin(provider, text, extraForm, spaceAfterEach, result);
+    return result;
+}
+
+void AppendHanziToPinyin(const PinyinProvider& provider, std::string_view text, int extraForm,
+                         int spaceAfterEach, std::string& out)
+{
+    const int count = provider.CountPinyinItems(text);
     for (int item = 1; item <= count; ++item) {
         const std::string raw = provider.GetPinyinReading(text, item, 1);
-        std::string plain = ToPlainPinyin(raw);
-        if (extraForm != 0 && !plain.empty())
-            plain[0] = static_cast<char>(plain[0] - 'a' + 'A');
-        if (plain.empty()) {
-            result += raw;
+        const std::size_t itemStart = out.size();
+        AppendPlainPinyin(raw, out);
+        if (out.size() == itemStart) {
+            out += raw;
             continue;
         }
-        result += plain;
+        if (extraForm != 0)
+            out[itemStart] = static_cast<char>(out[itemStart] - 'a' + 'A');
         if (spaceAfterEach != 0)
-            result += ' ';
+            out += ' ';
     }
-    return result;
 }
 
 } // namespace tavenor

@@ -14,4 +14,8 @@ namespace tavenor {
 std::string HanziToPinyin(const PinyinProvider& provider, std::string_view text, int extraForm = 1,
                           int spaceAfterEach = 1);
 
+// The same appended to out, for a caller that gathers the pinyin of many texts.
+void AppendHanziToPinyin(const PinyinProvider& provider, std::string_view text, int extraForm,
+                         int spaceAfterEach, std::string& out);
+
 } // namespace tavenor

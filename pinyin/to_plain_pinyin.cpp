@@ -125,25 +125,27 @@ char plainLetter(std::string_view character)
 
 std::string ToPlainPinyin(std::string_view reading)
 {
-    // At most one letter for each byte; a reading is short enough for the string's own buffer.
-    std::string plain(reading.size(), '\0');
-    char* next = plain.data();
+    std::string plain;
+    AppendPlainPinyin(reading, plain);
+    return plain;
+}
+
+void AppendPlainPinyin(std::string_view reading, std::string& out)
+{
     for (std::size_t i = 0; i < reading.size();) {
         // A reading is mostly ASCII letters, so those are taken first, by table.
         const auto lead = static_cast<unsigned char>(reading[i]);
         if (lead < 0x80) {
             if (const char letter = kAsciiLetters[lead])
-                *next++ = letter;
+                out.push_back(letter);
             ++i;
             continue;
         }
         const std::size_t length = Gb18030CharacterLength(reading.substr(i));
         if (const char letter = plainLetter(reading.substr(i, length)))
-            *next++ = letter;
+            out.push_back(letter);
         i += length;
     }
-    plain.resize(static_cast<std::size_t>(next - plain.data()));
-    return plain;
 }
 
 bool HasUmlautU(std::string_view reading)

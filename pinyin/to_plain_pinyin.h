@@ -11,6 +11,9 @@ namespace tavenor {
 // has no letter.
 std::string ToPlainPinyin(std::string_view reading);
 
+// The same appended to out, for a caller that gathers many.
+void AppendPlainPinyin(std::string_view reading, std::string& out);
+
 // Whether the reading holds u-umlaut in any form, which its plain form no longer shows: tells
 // the lu of 鲁 from the lü of 绿.
 bool HasUmlautU(std::string_view reading);
