@@ -18,6 +18,22 @@ template <typename Append, typename Print> auto printedEntries(Append append, Pr
     };
 }
 
+// Which of the spelled texts: the decomposition's part, or the history's.
+enum Spelled : std::size_t { kDecomposition, kHistory };
+
+// Each row's part of a spelled text as a JSON string's inside; nothing for no row, whose pieces
+// are spelled as they come.
+auto jsonSpelling(Spelled which)
+{
+    return [which](const SyllableRecord* row, std::string& out) {
+        if (!row)
+            return;
+        std::string spelled[2];
+        SyllableSpeller().append(row->pinyin, spelled[kDecomposition], spelled[kHistory]);
+        AppendJsonStringContent(spelled[which], out);
+    };
+}
+
 } // namespace
 
 LineResultWriter::LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
@@ -27,8 +43,10 @@ LineResultWriter::LineResultWriter(CliOutput& output, LineOutput lineOutput, Lin
     , m_source(source)
     , m_table(table)
     , m_finalLines(table, printedEntries(AppendFinalLine, AppendOutputText))
+    , m_jsonDecomposition(table, jsonSpelling(kDecomposition))
     , m_jsonRomaji(table, printedEntries(AppendRomajiEntry, AppendJsonStringContent))
     , m_jsonFinal(table, printedEntries(AppendFinalLine, AppendJsonStringContent))
+    , m_jsonHistory(table, jsonSpelling(kHistory))
 {
 }
 
@@ -36,6 +54,7 @@ void LineResultWriter::write(std::string_view pinyinText)
 {
     ++m_lineNumber;
     m_missing.clear();
+    m_rows.clear();
     if (m_lineOutput.json)
         appendJson(pinyinText, m_output.pending());
     else
@@ -55,16 +74,37 @@ const SyllableRecord* LineResultWriter::rowOf(std::string_view piece)
 
 void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out)
 {
-    m_decomposition.clear();
-    m_history.clear();
-    m_rows.clear();
+    for (const Spelled which : {kDecomposition, kHistory}) {
+        m_missedJson[which].clear();
+        m_missedEnds[which].assign(1, 0);
+    }
     ForEachPinyinPiece(pinyinText, [this](std::string_view piece) {
-        m_speller.append(piece, m_decomposition, m_history);
-        m_rows.push_back(rowOf(piece));
+        const SyllableRecord* row = rowOf(piece);
+        m_rows.push_back(row);
+        if (row)
+            return;
+        m_spelled[kDecomposition].clear();
+        m_spelled[kHistory].clear();
+        m_speller.append(piece, m_spelled[kDecomposition], m_spelled[kHistory]);
+        for (const Spelled which : {kDecomposition, kHistory}) {
+            AppendJsonStringContent(m_spelled[which], m_missedJson[which]);
+            m_missedEnds[which].push_back(m_missedJson[which].size());
+        }
     });
-    const auto appendRowTexts = [this, &out](const PrintedRowTexts& texts) {
+    const auto appendMember = [this, &out](std::string_view key, const PrintedRowTexts& texts) {
+        AppendJsonKey(key, out);
         out += '"';
         texts.appendAll(m_rows, out);
+        out += '"';
+    };
+    const auto appendSpelled = [this, &out](std::string_view key, const PrintedRowTexts& texts,
+                                            Spelled which) {
+        AppendJsonKey(key, out);
+        out += '"';
+        const std::vector<std::size_t>& ends = m_missedEnds[which];
+        texts.appendAll(m_rows, out, [&](std::size_t k) {
+            return std::string_view(m_missedJson[which]).substr(ends[k], ends[k + 1] - ends[k]);
+        });
         out += '"';
     };
     out += '{';
@@ -73,17 +113,13 @@ void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out)
         AppendJsonString(pinyinText, out);
         out += ',';
     }
-    AppendJsonKey("decomposition", out);
-    AppendJsonString(m_decomposition, out);
+    appendSpelled("decomposition", m_jsonDecomposition, kDecomposition);
     out += ',';
-    AppendJsonKey("romaji", out);
-    appendRowTexts(m_jsonRomaji);
+    appendMember("romaji", m_jsonRomaji);
     out += ',';
-    AppendJsonKey("final", out);
-    appendRowTexts(m_jsonFinal);
+    appendMember("final", m_jsonFinal);
     out += ',';
-    AppendJsonKey("history", out);
-    AppendJsonString(m_history, out);
+    appendSpelled("history", m_jsonHistory, kHistory);
     out += "}\n";
 }
 

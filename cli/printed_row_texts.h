@@ -2,6 +2,7 @@
 
 #include "table/syllable_table.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -42,14 +43,30 @@ public:
     // blocks of a fixed size, which the compiler turns into a few moves, rather than by a call.
     void appendAll(const std::vector<const SyllableRecord*>& rows, std::string& out) const
     {
+        appendAll(rows, out, [this](std::size_t) { return of(nullptr); });
+    }
+
+    // The same, but the k-th piece with no row (from 0) appends missing(k).
+    template <typename Missing>
+    void appendAll(const std::vector<const SyllableRecord*>& rows, std::string& out,
+                   Missing missing) const
+    {
         std::size_t length = 0;
+        std::size_t missed = 0;
         for (const SyllableRecord* row : rows)
-            length += of(row).size();
+            length += row ? of(row).size() : missing(missed++).size();
         const std::size_t start = out.size();
         // A block may run past the last text's end into the room after it.
         out.resize(start + length + kBlock - 1);
         char* next = out.data() + start;
+        missed = 0;
         for (const SyllableRecord* row : rows) {
+            if (!row) {
+                // Not ours to read past: copied as it is.
+                const std::string_view text = missing(missed++);
+                next = std::copy(text.begin(), text.end(), next);
+                continue;
+            }
             const std::string_view text = of(row);
             for (std::size_t i = 0; i < text.size(); i += kBlock)
                 std::memcpy(next + i, text.data() + i, kBlock);
