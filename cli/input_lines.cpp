@@ -28,13 +28,16 @@ std::string_view TakeInputLine(std::string_view& rest)
 
 std::optional<std::string> DescribeInvalidUtf8(std::string_view input)
 {
-    for (std::size_t number = 1; !input.empty(); ++number) {
-        const std::string_view line = TakeInputLine(input);
-        if (const auto offset = FindInvalidUtf8(line))
-            return "line " + std::to_string(number) + ", byte " + std::to_string(*offset + 1)
-                + ": invalid UTF-8";
-    }
-    return std::nullopt;
+    // No well-formed sequence holds an LF, nor a CR, so the first bad byte of the whole input is
+    // the first of its line, and the lines need counting only once one is found.
+    const auto offset = FindInvalidUtf8(input);
+    if (!offset)
+        return std::nullopt;
+    const std::string_view before = input.substr(0, *offset);
+    const std::size_t lineStart = before.rfind('\n') + 1;
+    const auto lineNumber = std::count(before.begin(), before.end(), '\n') + 1;
+    return "line " + std::to_string(lineNumber) + ", byte "
+        + std::to_string(*offset - lineStart + 1) + ": invalid UTF-8";
 }
 
 } // namespace tavenor

@@ -185,6 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"Overlong", "\xC0\xAF", "line 1, byte 1: invalid UTF-8"},
         BadInputCase{"Surrogate", "ok\r\nok\r\nab\xED\xA0\x80", "line 3, byte 3: invalid UTF-8"},
         BadInputCase{"Truncated", "ni,\xE4\xBD", "line 1, byte 4: invalid UTF-8"},
+        BadInputCase{"CutByALineBreak", "ni\n\xE4\xBD\r\nhao", "line 2, byte 1: invalid UTF-8"},
         BadInputCase{"GbkBytes", "\xC4\xE3", "line 1, byte 1: invalid UTF-8"}),
     testing::CaseName{});
 
