@@ -85,6 +85,23 @@ std::string lyricsText(std::size_t characterCount)
     return lyrics;
 }
 
+// The lyrics to the pinyin list alone: the provider asked twice for each character.
+void BM_BuildPinyinList(benchmark::State& state)
+{
+    const UnihanPinyinProvider provider;
+    AlwaysYes question;
+    const auto characters = static_cast<std::size_t>(state.range(0));
+    const std::string lyrics = lyricsText(characters);
+    std::string list;
+    for (auto _ : state) {
+        BuildPinyinList(lyrics, provider, question, list);
+        benchmark::DoNotOptimize(list);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetLabel("items: characters of lyrics");
+}
+BENCHMARK(BM_BuildPinyinList)->Arg(524288)->Unit(benchmark::kMillisecond);
+
 // The whole job on a pasted text: lyrics to the pinyin list, then to the four result texts.
 void BM_LyricsToResults(benchmark::State& state)
 {

@@ -114,6 +114,13 @@ constexpr auto kAsciiLetters = [] {
     return letters;
 }();
 
+// The plain letter of each two-byte marked letter by its second byte: u-umlaut is plain "u".
+constexpr auto kPlainAfterA8 = [] {
+    std::array<char, 256> letters = kLetterAfterA8;
+    std::replace(letters.begin(), letters.end(), 'v', 'u');
+    return letters;
+}();
+
 // The plain letter of a character of more than one byte, or 0.
 char plainLetter(std::string_view character)
 {
@@ -132,20 +139,33 @@ std::string ToPlainPinyin(std::string_view reading)
 
 void AppendPlainPinyin(std::string_view reading, std::string& out)
 {
-    for (std::size_t i = 0; i < reading.size();) {
-        // A reading is mostly ASCII letters, so those are taken first, by table.
-        const auto lead = static_cast<unsigned char>(reading[i]);
-        if (lead < 0x80) {
-            if (const char letter = kAsciiLetters[lead])
-                out.push_back(letter);
-            ++i;
+    // Room for a letter from each byte, written without a test for each, then cut to size.
+    const std::size_t start = out.size();
+    out.resize(start + reading.size());
+    char* next = out.data() + start;
+    const char* const bytes = reading.data();
+    const std::size_t size = reading.size();
+    for (std::size_t i = 0; i < size;) {
+        // A reading is ASCII letters and at most one two-byte marked vowel, A8 A1 to A8 BF. Both
+        // are taken by table, chosen without a jump, since where the vowel stands differs from
+        // reading to reading.
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const auto trail = static_cast<unsigned char>(bytes[i + 1 < size ? i + 1 : i]);
+        const bool marked = lead == 0xA8 && trail >= 0xA1 && trail <= 0xBF && i + 1 < size;
+        if (lead >= 0x80 && !marked) [[unlikely]] {
+            const std::size_t length = Gb18030CharacterLength(reading.substr(i));
+            const char letter = plainLetter(reading.substr(i, length));
+            *next = letter;
+            next += letter != 0;
+            i += length;
             continue;
         }
-        const std::size_t length = Gb18030CharacterLength(reading.substr(i));
-        if (const char letter = plainLetter(reading.substr(i, length)))
-            out.push_back(letter);
-        i += length;
+        const char letter = marked ? kPlainAfterA8[trail] : kAsciiLetters[lead & 0x7F];
+        *next = letter;
+        next += letter != 0;
+        i += 1 + static_cast<std::size_t>(marked);
     }
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 bool HasUmlautU(std::string_view reading)

@@ -38,7 +38,13 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{"ToneDigitsAndBlanksDropped", "ni3 hao3", "nihao"},
         PlainCase{"NoLetterAtAll", "\xA3\xBF 123", ""},
         PlainCase{"ChineseCharacterIsNotALetter", "\xC4\xE3", ""},
-        PlainCase{"TrailingByteThatLooksLikeALetter", "\x81h", ""}, PlainCase{"Empty", "", ""}),
+        PlainCase{"TrailingByteThatLooksLikeALetter", "\x81h", ""},
+        // A8 leads the marked vowels, but also other characters, and may stand alone at the end.
+        PlainCase{"OtherCharactersLedByA8",
+                  "\xA8\xC0"
+                  "a\xA8\x30\x81\x30x",
+                  "ax"},
+        PlainCase{"LoneA8AtTheEnd", "ni\xA8", "ni"}, PlainCase{"Empty", "", ""}),
     testing::CaseName{});
 
 TEST(HasUmlautU, FindsUmlautInEveryFormOnly)
