@@ -6,9 +6,10 @@ characters with full-width punctuation, the same every time) and the pinyin list
 them, then times `lyrics`, `lyrics --json` and `convert`, each writing to /dev/null, with the
 peak resident memory of the process. Rounds alternate between the commands, so that a busy
 machine slows them alike. --also runs any further command in the same rotation, e.g. another
-program over the same lyrics file for comparison.
+program over the same lyrics file for comparison. --cpu runs every command on one processor: on
+a shared virtual machine one core may be much slower than another for minutes at a time.
 
-    bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--also 'CMD {lyrics}']
+    bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--cpu N] [--also 'CMD {lyrics}']
 """
 
 import argparse
@@ -79,11 +80,15 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("cli", help="the tavenor-cli to time (a release build)")
     parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--cpu", type=int, help="run every command on this processor only")
     parser.add_argument("--also", action="append", default=[],
                         help="a further command to time; {lyrics} stands for the lyrics file")
     args = parser.parse_args()
     if not os.access(GNU_TIME, os.X_OK):
         raise SystemExit(f"{GNU_TIME} is missing: apt-get install time")
+    if args.cpu is not None:
+        # The commands inherit it.
+        os.sched_setaffinity(0, {args.cpu})
 
     with tempfile.TemporaryDirectory() as folder:
         lyrics_path = os.path.join(folder, "lyrics.txt")
