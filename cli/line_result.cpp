@@ -64,12 +64,13 @@ void LineResultWriter::write(std::string_view pinyinText)
     m_output.sendWhatIsDue();
 }
 
-const SyllableRecord* LineResultWriter::rowOf(std::string_view piece)
+RowNumber LineResultWriter::rowOf(std::string_view piece)
 {
     const SyllableRecord* row = m_table.findFirst(piece);
-    if (!row)
-        m_missing.add(piece);
-    return row;
+    if (row)
+        return static_cast<RowNumber>(row - &m_table[0]);
+    m_missing.add(piece);
+    return static_cast<RowNumber>(m_table.size());
 }
 
 void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out)
@@ -79,9 +80,9 @@ void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out)
         m_missedEnds[which].assign(1, 0);
     }
     ForEachPinyinPiece(pinyinText, [this](std::string_view piece) {
-        const SyllableRecord* row = rowOf(piece);
+        const RowNumber row = rowOf(piece);
         m_rows.push_back(row);
-        if (row)
+        if (row != m_table.size())
             return;
         m_spelled[kDecomposition].clear();
         m_spelled[kHistory].clear();

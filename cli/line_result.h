@@ -35,7 +35,7 @@ private:
     void appendJson(std::string_view pinyinText, std::string& out);
     void appendFinalText(std::string_view pinyinText, std::string& out);
     // The row of a piece, which is missing where there is none.
-    const SyllableRecord* rowOf(std::string_view piece);
+    RowNumber rowOf(std::string_view piece);
 
     CliOutput& m_output;
     LineOutput m_lineOutput;
@@ -51,7 +51,7 @@ private:
     // Reused from line to line, so that a long input costs few allocations: the row of each
     // piece of the line, and for the pieces with none, their decomposition and history as JSON,
     // one after the other, and where each ends.
-    std::vector<const SyllableRecord*> m_rows;
+    std::vector<RowNumber> m_rows;
     SyllableSpeller m_speller;
     std::string m_spelled[2];
     std::string m_missedJson[2];

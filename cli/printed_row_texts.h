@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -11,66 +12,67 @@
 
 namespace tavenor {
 
+// A row of the table by its number from 0; the table's size stands for no row.
+using RowNumber = std::uint32_t;
+
 // A text that the command line prints for each row of the table, and for a piece that no row
 // matches, in its printed form: made once for the whole run, rather than decoded and escaped once
 // for every piece.
 class PrintedRowTexts {
 public:
     // make(row, out) appends the printed text of row, nullptr standing for no row, to out.
-    template <typename Make>
-    PrintedRowTexts(const SyllableTable& table, Make make)
-        : m_firstRow(table.empty() ? nullptr : &table[0])
+    template <typename Make> PrintedRowTexts(const SyllableTable& table, Make make)
     {
-        m_ends.push_back(0);
-        for (const SyllableRecord& row : table) {
-            make(&row, m_text);
-            m_ends.push_back(m_text.size());
-        }
-        make(nullptr, m_text);
-        m_ends.push_back(m_text.size());
+        const auto add = [&](const SyllableRecord* row) {
+            const std::size_t begin = m_text.size();
+            make(row, m_text);
+            m_spans.push_back({static_cast<std::uint32_t>(begin),
+                               static_cast<std::uint32_t>(m_text.size() - begin)});
+        };
+        for (const SyllableRecord& row : table)
+            add(&row);
+        add(nullptr);
         // Room for appendAll to read whole blocks past the last text.
         m_text.append(kBlock - 1, '\0');
     }
 
-    // row is one of the table's rows, or nullptr for none.
-    std::string_view of(const SyllableRecord* row) const noexcept
+    std::string_view of(RowNumber row) const noexcept
     {
-        const std::size_t i = row ? static_cast<std::size_t>(row - m_firstRow) : m_ends.size() - 2;
-        return std::string_view(m_text).substr(m_ends[i], m_ends[i + 1] - m_ends[i]);
+        const Span span = m_spans[row];
+        return {m_text.data() + span.begin, span.size};
     }
 
     // Appends the texts of rows, in order. The texts are short and many, so each is copied in
     // blocks of a fixed size, which the compiler turns into a few moves, rather than by a call.
-    void appendAll(const std::vector<const SyllableRecord*>& rows, std::string& out) const
+    void appendAll(const std::vector<RowNumber>& rows, std::string& out) const
     {
-        appendAll(rows, out, [this](std::size_t) { return of(nullptr); });
+        appendAll(rows, out, [this](std::size_t) { return of(noRow()); });
     }
 
     // The same, but the k-th piece with no row (from 0) appends missing(k).
     template <typename Missing>
-    void appendAll(const std::vector<const SyllableRecord*>& rows, std::string& out,
-                   Missing missing) const
+    void appendAll(const std::vector<RowNumber>& rows, std::string& out, Missing missing) const
     {
         std::size_t length = 0;
         std::size_t missed = 0;
-        for (const SyllableRecord* row : rows)
-            length += row ? of(row).size() : missing(missed++).size();
+        for (const RowNumber row : rows)
+            length += row != noRow() ? m_spans[row].size : missing(missed++).size();
         const std::size_t start = out.size();
         // A block may run past the last text's end into the room after it.
         out.resize(start + length + kBlock - 1);
         char* next = out.data() + start;
         missed = 0;
-        for (const SyllableRecord* row : rows) {
-            if (!row) {
+        for (const RowNumber row : rows) {
+            if (row == noRow()) {
                 // Not ours to read past: copied as it is.
                 const std::string_view text = missing(missed++);
                 next = std::copy(text.begin(), text.end(), next);
                 continue;
             }
-            const std::string_view text = of(row);
-            for (std::size_t i = 0; i < text.size(); i += kBlock)
-                std::memcpy(next + i, text.data() + i, kBlock);
-            next += text.size();
+            const Span span = m_spans[row];
+            for (std::size_t i = 0; i < span.size; i += kBlock)
+                std::memcpy(next + i, m_text.data() + span.begin + i, kBlock);
+            next += span.size;
         }
         out.resize(start + length);
     }
@@ -78,11 +80,15 @@ public:
 private:
     static constexpr std::size_t kBlock = 16;
 
-    const SyllableRecord* m_firstRow;
-    // The texts one after the other, row by row, then the one for no row; text i is from
-    // m_ends[i] to m_ends[i + 1].
+    struct Span {
+        std::uint32_t begin, size;
+    };
+
+    RowNumber noRow() const noexcept { return static_cast<RowNumber>(m_spans.size() - 1); }
+
+    // The texts one after the other, row by row, then the one for no row.
     std::string m_text;
-    std::vector<std::size_t> m_ends;
+    std::vector<Span> m_spans;
 };
 
 } // namespace tavenor
