@@ -22,6 +22,14 @@ inline Utf8Sequence ReadUtf8Sequence(std::string_view text) noexcept
     const unsigned char lead = at(0);
     if (lead < 0x80)
         return {1, lead};
+    // Three bytes led by E1 to EC, EE or EF take any continuation bytes: nearly every Chinese
+    // character, so tested before the general rules.
+    const auto isContinuation = [](unsigned char b) { return (b & 0xC0) == 0x80; };
+    if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && text.size() >= 3 && isContinuation(at(1))
+        && isContinuation(at(2)))
+        return {
+            3,
+            static_cast<char32_t>((lead & 0x0Fu) << 12 | (at(1) & 0x3Fu) << 6 | (at(2) & 0x3Fu))};
     std::size_t length = 0;
     unsigned lo = 0x80;
     unsigned hi = 0xBF;
