@@ -139,10 +139,6 @@ std::string ToPlainPinyin(std::string_view reading)
 
 void AppendPlainPinyin(std::string_view reading, std::string& out)
 {
-    // Room for a letter from each byte, written without a test for each, then cut to size.
-    const std::size_t start = out.size();
-    out.resize(start + reading.size());
-    char* next = out.data() + start;
     const char* const bytes = reading.data();
     const std::size_t size = reading.size();
     for (std::size_t i = 0; i < size;) {
@@ -154,18 +150,16 @@ void AppendPlainPinyin(std::string_view reading, std::string& out)
         const bool marked = lead == 0xA8 && trail >= 0xA1 && trail <= 0xBF && i + 1 < size;
         if (lead >= 0x80 && !marked) [[unlikely]] {
             const std::size_t length = Gb18030CharacterLength(reading.substr(i));
-            const char letter = plainLetter(reading.substr(i, length));
-            *next = letter;
-            next += letter != 0;
+            if (const char letter = plainLetter(reading.substr(i, length)))
+                out.push_back(letter);
             i += length;
             continue;
         }
         const char letter = marked ? kPlainAfterA8[trail] : kAsciiLetters[lead & 0x7F];
-        *next = letter;
-        next += letter != 0;
+        if (letter != 0) [[likely]]
+            out.push_back(letter);
         i += 1 + static_cast<std::size_t>(marked);
     }
-    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 bool HasUmlautU(std::string_view reading)

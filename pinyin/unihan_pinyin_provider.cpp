@@ -9,9 +9,14 @@ namespace tavenor {
 namespace {
 
 // Calls visit with the reading of each character that has one, in text order, until it returns
-// false.
+// false. A text of one character, as the get-lyrics action asks about, is looked up at once.
 template <typename Visit> void forEachReading(std::string_view text, Visit visit)
 {
+    if (!text.empty() && Gb18030CharacterLength(text) == text.size()) {
+        if (const std::string_view reading = FindUnihanReading(text); !reading.empty())
+            visit(reading);
+        return;
+    }
     while (!text.empty()) {
         const std::size_t length = Gb18030CharacterLength(text);
         const std::string_view reading = FindUnihanReading(text.substr(0, length));
@@ -36,7 +41,7 @@ int UnihanPinyinProvider::CountPinyinItems(std::string_view text) const
 std::string UnihanPinyinProvider::GetPinyinReading(std::string_view text, int item,
                                                    int /*selector*/) const
 {
-    std::string found;
+    std::string_view found;
     int seen = 0;
     forEachReading(text, [&](std::string_view reading) {
         if (++seen < item)
@@ -45,7 +50,7 @@ std::string UnihanPinyinProvider::GetPinyinReading(std::string_view text, int it
             found = reading;
         return false;
     });
-    return found;
+    return std::string(found);
 }
 
 } // namespace tavenor
