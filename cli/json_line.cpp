@@ -115,13 +115,6 @@ template <ValueBytes bytes> bool appendEscaped(std::string_view text, std::strin
 
 } // namespace
 
-void AppendJsonKey(std::string_view key, std::string& out)
-{
-    out += '"';
-    out += key;
-    out += "\":";
-}
-
 void AppendJsonString(std::string_view boxText, std::string& out)
 {
     out += '"';

@@ -92,36 +92,30 @@ void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out)
             m_missedEnds[which].push_back(m_missedJson[which].size());
         }
     });
-    const auto appendMember = [this, &out](std::string_view key, const PrintedRowTexts& texts) {
-        AppendJsonKey(key, out);
-        out += '"';
-        texts.appendAll(m_rows, out);
-        out += '"';
-    };
-    const auto appendSpelled = [this, &out](std::string_view key, const PrintedRowTexts& texts,
-                                            Spelled which) {
-        AppendJsonKey(key, out);
-        out += '"';
+    const auto appendSpelled = [this, &out](const PrintedRowTexts& texts, Spelled which) {
         const std::vector<std::size_t>& ends = m_missedEnds[which];
-        texts.appendAll(m_rows, out, [&](std::size_t k) {
-            return std::string_view(m_missedJson[which]).substr(ends[k], ends[k + 1] - ends[k]);
-        });
-        out += '"';
+        const std::string_view missed = m_missedJson[which];
+        texts.appendAll(
+            m_rows, out,
+            [&](std::size_t k) { return missed.substr(ends[k], ends[k + 1] - ends[k]); },
+            missed.size());
     };
-    out += '{';
+    // The keys in the documented order, each with what stands between two values.
     if (m_source == LineSource::LyricsBox) {
-        AppendJsonKey("pinyin", out);
+        out += "{\"pinyin\":";
         AppendJsonString(pinyinText, out);
-        out += ',';
+        out += ",\"decomposition\":\"";
+    } else {
+        out += "{\"decomposition\":\"";
     }
-    appendSpelled("decomposition", m_jsonDecomposition, kDecomposition);
-    out += ',';
-    appendMember("romaji", m_jsonRomaji);
-    out += ',';
-    appendMember("final", m_jsonFinal);
-    out += ',';
-    appendSpelled("history", m_jsonHistory, kHistory);
-    out += "}\n";
+    appendSpelled(m_jsonDecomposition, kDecomposition);
+    out += "\",\"romaji\":\"";
+    m_jsonRomaji.appendAll(m_rows, out);
+    out += "\",\"final\":\"";
+    m_jsonFinal.appendAll(m_rows, out);
+    out += "\",\"history\":\"";
+    appendSpelled(m_jsonHistory, kHistory);
+    out += "\"}\n";
 }
 
 void LineResultWriter::appendFinalText(std::string_view pinyinText, std::string& out)

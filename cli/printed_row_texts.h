@@ -28,6 +28,7 @@ public:
             make(row, m_text);
             m_spans.push_back({static_cast<std::uint32_t>(begin),
                                static_cast<std::uint32_t>(m_text.size() - begin)});
+            m_longest = std::max<std::size_t>(m_longest, m_spans.back().size);
         };
         for (const SyllableRecord& row : table)
             add(&row);
@@ -46,22 +47,22 @@ public:
     // blocks of a fixed size, which the compiler turns into a few moves, rather than by a call.
     void appendAll(const std::vector<RowNumber>& rows, std::string& out) const
     {
-        appendAll(rows, out, [this](std::size_t) { return of(noRow()); });
+        appendAll(
+            rows, out, [this](std::size_t) { return of(noRow()); }, 0);
     }
 
-    // The same, but the k-th piece with no row (from 0) appends missing(k).
+    // The same, but the k-th piece with no row (from 0) appends missing(k); those texts are
+    // missingLength bytes together.
     template <typename Missing>
-    void appendAll(const std::vector<RowNumber>& rows, std::string& out, Missing missing) const
+    void appendAll(const std::vector<RowNumber>& rows, std::string& out, Missing missing,
+                   std::size_t missingLength) const
     {
-        std::size_t length = 0;
-        std::size_t missed = 0;
-        for (const RowNumber row : rows)
-            length += row != noRow() ? m_spans[row].size : missing(missed++).size();
         const std::size_t start = out.size();
-        // A block may run past the last text's end into the room after it.
-        out.resize(start + length + kBlock - 1);
+        // Room for the longest text for each row, so that the texts need no measuring first; a
+        // block may run past the last text's end into the room after it.
+        out.resize(start + rows.size() * m_longest + missingLength + kBlock - 1);
         char* next = out.data() + start;
-        missed = 0;
+        std::size_t missed = 0;
         for (const RowNumber row : rows) {
             if (row == noRow()) {
                 // Not ours to read past: copied as it is.
@@ -74,7 +75,7 @@ public:
                 std::memcpy(next + i, m_text.data() + span.begin + i, kBlock);
             next += span.size;
         }
-        out.resize(start + length);
+        out.resize(static_cast<std::size_t>(next - out.data()));
     }
 
 private:
@@ -89,6 +90,7 @@ private:
     // The texts one after the other, row by row, then the one for no row.
     std::string m_text;
     std::vector<Span> m_spans;
+    std::size_t m_longest = 0;
 };
 
 } // namespace tavenor

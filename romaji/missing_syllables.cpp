@@ -16,6 +16,9 @@ void MissingSyllables::add(std::string_view piece)
 
 void MissingSyllables::clear()
 {
+    // Clearing an empty set still visits its buckets, and most lines have none to forget.
+    if (m_seen.empty())
+        return;
     m_named.clear();
     m_seen.clear();
 }
