@@ -36,11 +36,19 @@ void ReportMissingSyllables(std::size_t lineNumber, const MissingSyllables& miss
 {
     if (missing.count() == 0)
         return;
-    report += "tavenor-cli: line " + std::to_string(lineNumber) + ": no syllable for ";
-    for (std::size_t i = 0; i < missing.named().size(); ++i)
-        report += (i > 0 ? ", " : "") + quoted(missing.named()[i]);
-    if (missing.count() > missing.named().size())
-        report += " and " + std::to_string(missing.count() - missing.named().size()) + " more";
+    report += "tavenor-cli: line ";
+    report += std::to_string(lineNumber);
+    report += ": no syllable for ";
+    for (std::size_t i = 0; i < missing.named().size(); ++i) {
+        if (i > 0)
+            report += ", ";
+        report += quoted(missing.named()[i]);
+    }
+    if (missing.count() > missing.named().size()) {
+        report += " and ";
+        report += std::to_string(missing.count() - missing.named().size());
+        report += " more";
+    }
     report += '\n';
 }
 
