@@ -18,6 +18,13 @@ void ConvertPinyinText(std::string_view pinyinText, const SyllableTable& table, 
     texts.romaji.clear();
     texts.final.clear();
     texts.history.clear();
+    // Room for about the most that a text of this size gives with the built-in table, so that a
+    // long text is written once rather than moved each time it outgrows its buffer. Room that is
+    // never written costs no memory: the system gives a page when it is first written.
+    texts.decomposition.reserve(pinyinText.size() * 3);
+    texts.romaji.reserve(pinyinText.size() * 3);
+    texts.final.reserve(pinyinText.size() * 12);
+    texts.history.reserve(pinyinText.size() * 3);
     SyllableSpeller speller;
     ForEachPinyinPiece(pinyinText, [&](std::string_view piece) {
         speller.append(piece, texts.decomposition, texts.history);
