@@ -1,6 +1,6 @@
 #include "cli/line_result.h"
 
-#include "cli/json_line.h"
+#include "cli/json_string.h"
 #include "cli/output_text.h"
 #include "romaji/convert_pinyin_text.h"
 #include "romaji/pinyin_pieces.h"

@@ -1,4 +1,4 @@
-#include "cli/json_line.h"
+#include "cli/json_string.h"
 
 #include "codec/gb18030_codec.h"
 #include "codec/gb18030_map.h"
