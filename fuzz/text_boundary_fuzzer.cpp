@@ -1,7 +1,8 @@
 // The text boundary on arbitrary bytes: the program's GB18030 conversions agree with ICU's both
 // ways, valid UTF-8 survives UTF-8 -> GB18030 -> UTF-8 unchanged, the validity check agrees with
-// Qt's own UTF-8 decoder, the command line either converts every line or, for invalid UTF-8,
-// names the first bad byte and prints nothing, and a window's UTF-16 text survives GB18030 too.
+// Qt's own UTF-8 decoder, the command line either prints for every line the conversion of it or,
+// for invalid UTF-8, names the first bad byte and prints nothing, and a window's UTF-16 text
+// survives GB18030 too.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
@@ -10,6 +11,8 @@
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
+#include "romaji/convert_pinyin_text.h"
+#include "tests/support/built_in_table.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -21,6 +24,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavenor::fuzz {
@@ -69,6 +73,39 @@ std::string_view decompositionOf(std::string_view jsonLine)
     FUZZ_CHECK(jsonLine.starts_with(start));
     jsonLine.remove_prefix(start.size());
     return jsonLine.substr(0, jsonLine.find("\",\"romaji\":\""));
+}
+
+// The value of key in one of the command line's JSON lines, its escapes undone. Qt's own JSON
+// reader is no judge here: it drops a U+FEFF at the start of some strings.
+std::string valueOf(std::string_view jsonLine, std::string_view key)
+{
+    const std::string opening = "\"" + std::string(key) + "\":\"";
+    std::size_t at = jsonLine.find(opening);
+    FUZZ_CHECK(at != std::string_view::npos);
+    std::string value;
+    for (at += opening.size(); at < jsonLine.size() && jsonLine[at] != '"'; ++at) {
+        if (jsonLine[at] != '\\') {
+            value += jsonLine[at];
+            continue;
+        }
+        switch (const char escaped = jsonLine[++at]) {
+        case 'n': value += '\n'; break;
+        case 'r': value += '\r'; break;
+        case 't': value += '\t'; break;
+        case 'u':
+            value += static_cast<char>(
+                std::stoi(std::string(jsonLine.substr(at + 1, 4)), nullptr, 16));
+            at += 4;
+            break;
+        default: value += escaped;
+        }
+    }
+    return value;
+}
+
+std::string printed(std::string_view boxText)
+{
+    return FromGb18030(boxText).toUtf8().toStdString();
 }
 
 void checkRoundTrip(std::string_view bytes, const std::optional<std::size_t>& invalidAt)
@@ -161,8 +198,17 @@ void checkCommandLine(const std::string& bytes, const std::optional<std::size_t>
     const std::string output = out.str();
     const std::vector<std::string_view> objects = linesOf(output);
     FUZZ_CHECK(objects.size() == lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         FUZZ_CHECK(nonAscii(decompositionOf(objects[i])) == nonAscii(lines[i]));
+        // The command line writes each row's part of the texts as it keeps it ready; together
+        // they must be what the conversion of the line gives.
+        const RomajiTexts texts
+            = ConvertPinyinText(ToGb18030(FromUtf8(lines[i])), testing::BuiltInTable());
+        for (const auto& [key, text] :
+             {std::pair{"decomposition", &texts.decomposition}, std::pair{"romaji", &texts.romaji},
+              std::pair{"final", &texts.final}, std::pair{"history", &texts.history}})
+            FUZZ_CHECK(valueOf(objects[i], key) == printed(*text));
+    }
 }
 
 } // namespace
