@@ -1,7 +1,5 @@
 #pragma once
 
-#include "table/syllable_table.h"
-
 #include <cstddef>
 #include <string_view>
 #include <unordered_set>
@@ -32,13 +30,5 @@ private:
     std::vector<std::string_view> m_named;
     std::unordered_set<std::string_view> m_seen;
 };
-
-// Adds the pieces of pinyinText that have no row; finalText is what its conversion gave.
-void FindMissingSyllables(std::string_view pinyinText, std::string_view finalText,
-                          const SyllableTable& table, MissingSyllables& missing);
-
-// Whether a final text holds a "?" line, that is whether any piece had no row: a cheap test that
-// spares lines that converted fully the search above.
-bool ShowsMissingSyllable(std::string_view finalText);
 
 } // namespace tavenor
