@@ -17,3 +17,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Qt for Windows, as scripts/windows builds it: found by default in its cache folder.
+if(DEFINED ENV{XDG_CACHE_HOME})
+    set(tavenor_cache "$ENV{XDG_CACHE_HOME}")
+else()
+    set(tavenor_cache "$ENV{HOME}/.cache")
+endif()
+set(TAVENOR_WINDOWS_QT "${tavenor_cache}/tavenor/qt-6.4.2-${TAVENOR_MINGW_TRIPLE}"
+    CACHE PATH "Qt built for Windows (scripts/windows)")
+list(APPEND CMAKE_FIND_ROOT_PATH ${TAVENOR_WINDOWS_QT})
+# Qt's host tools (moc, rcc, uic) are Debian's own, of the same version.
+set(QT_HOST_PATH /usr CACHE PATH "")
