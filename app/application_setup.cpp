@@ -44,6 +44,8 @@ void SetUpApplication()
     icon.addFile(QStringLiteral(":/24x24.png"));
     QApplication::setWindowIcon(icon);
     installQtChineseTranslations();
+    // The same look on every system: the colours and borders are set for Fusion.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 
     QApplication::setFont(ApplicationFont(ChineseFaces()));
 }
