@@ -29,3 +29,4 @@ set(TAVENOR_WINDOWS_QT "${tavenor_cache}/tavenor/qt-6.4.2-${TAVENOR_MINGW_TRIPLE
 list(APPEND CMAKE_FIND_ROOT_PATH ${TAVENOR_WINDOWS_QT})
 # Qt's host tools (moc, rcc, uic) are Debian's own, of the same version.
 set(QT_HOST_PATH /usr CACHE PATH "")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
