@@ -37,14 +37,14 @@ int main(int argc, char* argv[])
         for (const std::filesystem::path& file : inputsOf(argv[i])) {
             std::ifstream in(file, std::ios::binary);
             if (!in) {
-                std::fprintf(stderr, "cannot read %s\n", file.c_str());
+                std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
                 return 1;
             }
             std::string bytes;
             char chunk[4096];
             while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
                 bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-            std::fprintf(stderr, "%s\n", file.c_str());
+            std::fprintf(stderr, "%s\n", file.string().c_str());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                    bytes.size());
             ++replayed;
