@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QTextLayout>
 #include <QThread>
 #include <QtMath>
@@ -265,36 +264,28 @@ void MainWindow::bindEdits()
 {
     // textChanged hears every change, an assistive tool's too; the program's own writes raise no
     // signal (WidgetBoxes), so they run nothing.
-    auto* lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
-    auto* pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
-    connect(lyrics, &QLineEdit::textChanged, this, &MainWindow::lyricsChanged);
-    connect(pinyin, &QLineEdit::textChanged, this, &MainWindow::pinyinChanged);
+    m_lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
+    m_pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
+    m_lockingLuQuestion = std::make_unique<LockingLuQuestion>(m_luQuestion, *m_lyrics, *m_pinyin);
+    connect(m_lyrics, &QLineEdit::textChanged, this, &MainWindow::lyricsChanged);
+    connect(m_pinyin, &QLineEdit::textChanged, this, &MainWindow::pinyinChanged);
     // The prompt in the lyrics box is selected, so that the first keystroke or paste replaces it.
-    lyrics->setFocus();
-    lyrics->selectAll();
+    m_lyrics->setFocus();
+    m_lyrics->selectAll();
 }
 
-// While the lu question is open, an assistive tool can still edit either box behind it. Such a
-// change does not start a nested run, which would leave two lists in the pinyin box: the lyrics
-// are read again once the current run is over.
+// Keys and the mouse cannot reach the boxes behind the lu question, but an assistive tool can:
+// such an edit is refused, so that it neither starts a nested run nor gets lost in the one that
+// asks.
 void MainWindow::lyricsChanged()
 {
-    if (m_fetchingLyrics) {
-        m_changedWhileAsking = true;
-        return;
-    }
-    const QScopedValueRollback fetching(m_fetchingLyrics, true);
-    do {
-        m_changedWhileAsking = false;
-        FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table);
-    } while (m_changedWhileAsking);
+    if (!m_lockingLuQuestion->refuseEdit(*m_lyrics))
+        FetchLyricsPinyin(*m_boxes, m_provider, *m_lockingLuQuestion, m_table);
 }
 
 void MainWindow::pinyinChanged()
 {
-    if (m_fetchingLyrics)
-        m_changedWhileAsking = true;
-    else
+    if (!m_lockingLuQuestion->refuseEdit(*m_pinyin))
         ConvertToRomaji(*m_boxes, m_table);
 }
 
