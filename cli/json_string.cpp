@@ -1,11 +1,10 @@
 #include "cli/json_string.h"
 
 #include "codec/gb18030_codec.h"
-#include "codec/gb18030_map.h"
+#include "text/bytes_at_a_time.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstring>
 
 namespace tavenor {
@@ -33,69 +32,33 @@ constexpr auto kEscapes = [] {
     return escapes;
 }();
 
-constexpr std::uint64_t kHighBits = 0x8080808080808080;
-
 // Whether any of eight bytes needs an escape: a control character, a quote or a backslash.
-bool anyNeedsEscape(std::uint64_t eight)
+bool anyNeedsEscape(EightBytes eight)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101;
-    const auto anyBelow
-        = [](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & kHighBits; };
-    return (anyBelow(eight, 0x20) | anyBelow(eight ^ (ones * '"'), 1)
-            | anyBelow(eight ^ (ones * '\\'), 1))
-        != 0;
+    return eight.anyBelow(0x20) || eight.any('"') || eight.any('\\');
 }
 
-// What a value's bytes are: GB18030, as the boxes hold it, or UTF-8 already.
-enum class ValueBytes { Gb18030, Utf8 };
-
-// Appends text as the inside of a JSON string of UTF-8. From GB18030 it decodes ASCII and the
-// two-byte characters, nearly all that a box holds, on the way; at any other character it returns
-// false, having appended nothing, so that the caller decodes the text first.
-template <ValueBytes bytes> bool appendEscaped(std::string_view text, std::string& out)
+// Appends UTF-8 as the inside of a JSON string. Most bytes stand as they are, so eight are tested
+// at a time; eight with anything else among them go one by one.
+void appendEscaped(std::string_view utf8, std::string& out)
 {
-    const Gb18030Map* map = nullptr;
-    if constexpr (bytes == ValueBytes::Gb18030) {
-        map = &Gb18030Map::instance();
-        if (!map->usable())
-            return false;
-    }
     const std::size_t start = out.size();
-    // Two bytes at most for each byte (an escape such as \n, or the three of UTF-8 for a two-byte
-    // character); a \u00XX escape makes room for itself.
-    out.resize(start + text.size() * 2);
+    // Two bytes at most for each byte (an escape such as \n); a \u00XX escape makes room for
+    // itself.
+    out.resize(start + utf8.size() * 2);
     char* next = out.data() + start;
-    // Most bytes stand as they are, so eight are tested at a time; eight with anything else among
-    // them go one by one.
-    for (std::size_t i = 0; i < text.size();) {
-        std::uint64_t eight = 0;
-        if (i + 8 <= text.size()) {
-            std::memcpy(&eight, text.data() + i, 8);
-            if (!anyNeedsEscape(eight) && (bytes == ValueBytes::Utf8 || (eight & kHighBits) == 0)) {
-                std::memcpy(next, &eight, 8);
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (i + 8 <= utf8.size()) {
+            const EightBytes eight = EightBytes::Load(utf8.data() + i);
+            if (!anyNeedsEscape(eight)) {
+                eight.store(next);
                 next += 8;
                 i += 8;
                 continue;
             }
         }
-        for (const std::size_t end = std::min(i + 8, text.size()); i < end;) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            if (bytes == ValueBytes::Gb18030 && byte >= 0x80) {
-                const std::uint32_t utf8 = i + 1 < text.size()
-                    ? map->twoByteUtf8(byte, static_cast<unsigned char>(text[i + 1]))
-                    : 0;
-                if (utf8 == 0) {
-                    out.resize(start);
-                    return false;
-                }
-                next[0] = static_cast<char>(utf8);
-                next[1] = static_cast<char>(utf8 >> 8);
-                next[2] = static_cast<char>(utf8 >> 16);
-                next += utf8 >> 24;
-                i += 2;
-                continue;
-            }
-            const Escape& escape = kEscapes[byte];
+        for (const std::size_t end = std::min(i + 8, utf8.size()); i < end; ++i) {
+            const Escape& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
             if (escape.length > 2) {
                 const auto used = static_cast<std::size_t>(next - out.data());
                 out.resize(out.size() + escape.length - 2);
@@ -106,11 +69,20 @@ template <ValueBytes bytes> bool appendEscaped(std::string_view text, std::strin
                 std::memcpy(next, escape.spelled, 2);
                 next += escape.length;
             }
-            ++i;
         }
     }
     out.resize(static_cast<std::size_t>(next - out.data()));
-    return true;
+}
+
+bool isAscii(std::string_view text)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        if (!EightBytes::Load(text.data() + i).allAscii())
+            return false;
+    }
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -124,11 +96,16 @@ void AppendJsonString(std::string_view boxText, std::string& out)
 
 void AppendJsonStringContent(std::string_view boxText, std::string& out)
 {
-    if (!appendEscaped<ValueBytes::Gb18030>(boxText, out)) {
-        std::string utf8;
-        AppendGb18030AsUtf8(boxText, utf8);
-        appendEscaped<ValueBytes::Utf8>(utf8, out);
+    // ASCII, as nearly every pinyin list is, is UTF-8 already.
+    if (isAscii(boxText)) {
+        appendEscaped(boxText, out);
+        return;
     }
+    // Kept from text to text: a batch converts one text after another on each thread.
+    thread_local std::string utf8;
+    utf8.clear();
+    AppendGb18030AsUtf8(boxText, utf8);
+    appendEscaped(utf8, out);
 }
 
 } // namespace tavenor

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <unordered_set>
 
 namespace tavenor {
 namespace {
@@ -31,22 +32,28 @@ std::string quoted(std::string_view piece)
 
 } // namespace
 
-void ReportMissingSyllables(std::size_t lineNumber, const MissingSyllables& missing,
+void ReportMissingSyllables(std::size_t lineNumber, const std::vector<std::string_view>& pieces,
                             std::string& report)
 {
-    if (missing.count() == 0)
+    if (pieces.empty())
         return;
+    std::unordered_set<std::string_view> seen;
+    std::vector<std::string_view> named;
+    for (const std::string_view piece : pieces) {
+        if (seen.insert(piece).second && named.size() < kMissingSyllablesNamed)
+            named.push_back(piece);
+    }
     report += "tavenor-cli: line ";
     report += std::to_string(lineNumber);
     report += ": no syllable for ";
-    for (std::size_t i = 0; i < missing.named().size(); ++i) {
+    for (std::size_t i = 0; i < named.size(); ++i) {
         if (i > 0)
             report += ", ";
-        report += quoted(missing.named()[i]);
+        report += quoted(named[i]);
     }
-    if (missing.count() > missing.named().size()) {
+    if (seen.size() > named.size()) {
         report += " and ";
-        report += std::to_string(missing.count() - missing.named().size());
+        report += std::to_string(seen.size() - named.size());
         report += " more";
     }
     report += '\n';

@@ -3,6 +3,7 @@
 #include "codec/gb18030_map.h"
 #include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
+#include "text/bytes_at_a_time.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -155,16 +156,6 @@ void AppendUtf8AsGb18030(std::string_view utf8, std::string& out)
 
 namespace {
 
-constexpr std::uint64_t kLowBits = 0x0101010101010101;
-constexpr std::uint64_t kHighBits = 0x8080808080808080;
-
-// Whether any of eight ASCII bytes is b.
-bool hasByte(std::uint64_t eight, unsigned char b)
-{
-    const std::uint64_t zeroWhereEqual = eight ^ (kLowBits * b);
-    return ((zeroWhereEqual - kLowBits) & ~zeroWhereEqual & kHighBits) != 0;
-}
-
 // No byte of a multi-byte UTF-8 character is a CR or an LF, so the breaks are found among the
 // bytes themselves.
 void replaceCrLfWithLf(std::string& text, std::size_t from)
@@ -221,12 +212,10 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
     while (i < bytes.size()) {
         // Eight bytes of ASCII with no CR to drop stay as they are; eight with anything else
         // among them go character by character.
-        std::uint64_t eight = 0;
         if (i + 8 <= bytes.size()) {
-            std::memcpy(&eight, bytes.data() + i, 8);
-            if ((eight & kHighBits) == 0
-                && (lineBreaks == LineBreaks::Kept || !hasByte(eight, '\r'))) {
-                std::memcpy(next, &eight, 8);
+            const EightBytes eight = EightBytes::Load(bytes.data() + i);
+            if (eight.allAscii() && (lineBreaks == LineBreaks::Kept || !eight.any('\r'))) {
+                eight.store(next);
                 next += 8;
                 i += 8;
                 continue;

@@ -142,9 +142,8 @@ void AppendPlainPinyin(std::string_view reading, std::string& out)
     const char* const bytes = reading.data();
     const std::size_t size = reading.size();
     for (std::size_t i = 0; i < size;) {
-        // A reading is ASCII letters and at most one two-byte marked vowel, A8 A1 to A8 BF. Both
-        // are taken by table, chosen without a jump, since where the vowel stands differs from
-        // reading to reading.
+        // A reading is ASCII letters and at most one two-byte marked vowel, A8 A1 to A8 BF; both
+        // are taken by table.
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const auto trail = static_cast<unsigned char>(bytes[i + 1 < size ? i + 1 : i]);
         const bool marked = lead == 0xA8 && trail >= 0xA1 && trail <= 0xBF && i + 1 < size;

@@ -8,7 +8,6 @@ namespace tavenor {
 // Calls visit(piece) for each piece of a pinyin-box text, in order: the text cut at every ",".
 // A line break pasted into the one-line box separates syllables as a comma does, so that it never
 // becomes part of a piece; empty pieces are dropped. No GB18030 trailing byte is a comma, CR or LF.
-// A plain loop finds the separators: find_first_of would search the set of them once a byte.
 template <typename Visit> void ForEachPinyinPiece(std::string_view text, Visit visit)
 {
     const auto isSeparator = [](char c) { return c == ',' || c == '\r' || c == '\n'; };

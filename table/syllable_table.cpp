@@ -89,7 +89,7 @@ void SyllableTable::insert(std::size_t index, SyllableRecord record)
     m_records.insert(m_records.begin() + at, std::move(record));
 }
 
-const SyllableRecord* SyllableTable::findFirst(std::string_view pinyin) const noexcept
+RowNumber SyllableTable::findFirstRow(std::string_view pinyin) const noexcept
 {
     const std::uint32_t key = packedKey(pinyin);
     std::size_t i = firstEqualKey(0, key);
@@ -97,7 +97,7 @@ const SyllableRecord* SyllableTable::findFirst(std::string_view pinyin) const no
         while (i < size() && m_records[i].pinyin != pinyin)
             i = firstEqualKey(i + 1, key);
     }
-    return i < size() ? &m_records[i] : nullptr;
+    return i < size() ? static_cast<RowNumber>(i) : kNoRow;
 }
 
 void LoadSyllableTable(SyllableTable& table, std::string_view text)

@@ -9,6 +9,9 @@
 
 namespace tavenor {
 
+// A row of the table by its place, from 0 for the first row.
+using RowNumber = std::uint32_t;
+
 // The application's one piece of state: created empty, filled once by LoadSyllableTable, then
 // only read. Order and duplicate rows are kept as loaded, because lookups take the first match.
 class SyllableTable {
@@ -24,8 +27,20 @@ public:
     // Records at index and above move up by one.
     void insert(std::size_t index, SyllableRecord record);
 
-    // A plain scan from the first record; nullptr when no pinyin equals the key.
-    const SyllableRecord* findFirst(std::string_view pinyin) const noexcept;
+    // Stands for no row.
+    static constexpr RowNumber kNoRow = ~RowNumber{0};
+
+    // The first row whose pinyin equals the key, or kNoRow. The rows are scanned in order from the
+    // first, sixty-four a step: a step compares a sixteen-bit fingerprint of each row's key at
+    // once, then the whole key of each row whose fingerprint is equal.
+    RowNumber findFirstRow(std::string_view pinyin) const noexcept;
+
+    // The same row's record; nullptr for none.
+    const SyllableRecord* findFirst(std::string_view pinyin) const noexcept
+    {
+        const RowNumber row = findFirstRow(pinyin);
+        return row == kNoRow ? nullptr : &m_records[row];
+    }
 
 private:
     static constexpr std::size_t kScanStep = 64;

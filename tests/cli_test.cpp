@@ -75,8 +75,8 @@ TEST(CliJson, EveryLineParsesAsAnObjectOfTheBoxTexts)
     }
 }
 
-// The command line prints the texts of the conversion its own way, row by row and escaped as it
-// decodes; each line of a mixed input must read back as the conversion of its pinyin text.
+// The command line prints each part of the texts on its own, as UTF-8 or escaped for JSON; each
+// line of a mixed input must read back as the conversion of its pinyin text.
 TEST(CliConvert, EveryRecordIsTheConversionOfItsLine)
 {
     const SyllableTable& table = testing::BuiltInTable();
@@ -113,7 +113,7 @@ TEST(CliConvert, EveryRecordIsTheConversionOfItsLine)
         EXPECT_EQ(object.value("final").toString(), printed(texts.final)) << line;
         EXPECT_EQ(object.value("history").toString(), printed(texts.history)) << line;
     }
-    EXPECT_TRUE(plain.out == expectedPlain);
+    EXPECT_EQ(plain.out, expectedPlain);
 }
 
 TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaksAndAnEmptyLineBetweenRecords)

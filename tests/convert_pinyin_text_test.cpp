@@ -140,7 +140,10 @@ TEST(ConvertPinyinText, EveryRowIsFoundInAShuffledList)
     std::string romaji;
     std::string final;
     for (const std::size_t i : order) {
-        const SyllableRecord& first = *table.findFirst(table[i].pinyin);
+        // Duplicate rows: the first of them, found here without the table's own lookup.
+        const SyllableRecord& first
+            = *std::find_if(table.begin(), table.end(),
+                            [&](const auto& row) { return row.pinyin == table[i].pinyin; });
         pinyin += table[i].pinyin + ",";
         romaji += first.romaji + " , ";
         final += first.phonemes + "\r\n";

@@ -27,7 +27,4 @@ inline std::size_t Gb18030CharacterLength(std::string_view text) noexcept
 // The text cut into its characters, in order.
 std::vector<std::string_view> SplitGb18030Characters(std::string_view text);
 
-// The same into characters, replacing what it held.
-void SplitGb18030Characters(std::string_view text, std::vector<std::string_view>& characters);
-
 } // namespace tavenor

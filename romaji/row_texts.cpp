@@ -1,0 +1,44 @@
+#include "romaji/row_texts.h"
+
+#include "text/bytes_at_a_time.h"
+
+#include <algorithm>
+
+namespace tavenor {
+
+void RowTexts::add(std::string_view text)
+{
+    m_text.resize(m_text.size() - std::min(m_text.size(), kCopyBlock - 1));
+    m_spans.push_back(
+        {static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint32_t>(text.size())});
+    m_text += text;
+    m_text.append(kCopyBlock - 1, '\0');
+    m_longest = std::max(m_longest, text.size());
+}
+
+void RowTexts::appendAll(const std::vector<RowNumber>& rows, std::string_view missing,
+                         const std::vector<std::size_t>& missingEnds, std::string& out) const
+{
+    const std::size_t start = out.size();
+    // Room for the longest text for each row, so that the texts need no measuring first, and for
+    // the last block to be written whole.
+    out.resize(start + rows.size() * m_longest + missing.size() + kCopyBlock - 1);
+    char* next = out.data() + start;
+    std::size_t missed = 0;
+    for (const RowNumber row : rows) {
+        if (row == SyllableTable::kNoRow) {
+            // Not ours to read past: copied as it is.
+            const std::size_t begin = missingEnds[missed];
+            const std::size_t end = missingEnds[++missed];
+            next = std::copy(missing.begin() + static_cast<std::ptrdiff_t>(begin),
+                             missing.begin() + static_cast<std::ptrdiff_t>(end), next);
+            continue;
+        }
+        const Span span = m_spans[row];
+        CopyInBlocks(m_text.data() + span.begin, span.size, next);
+        next += span.size;
+    }
+    out.resize(static_cast<std::size_t>(next - out.data()));
+}
+
+} // namespace tavenor
