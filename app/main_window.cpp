@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/accessible_replacement.h"
+#include "app/input_method_refusal.h"
 #include "app/splash_window.h"
 #include "app/widget_boxes.h"
 #include "boxes/convert_to_romaji.h"
@@ -172,6 +173,7 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     auto* box = new QPlainTextEdit(QString::fromUtf8(control.text), &parent);
     box->setReadOnly(true);
     ExposeAsReadOnlyText(*box);
+    RefuseInputMethods(*box);
     // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWordWrapMode(wrapModeOf(control));

@@ -379,6 +379,13 @@ private slots:
         for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return})
             QTest::keyClick(box, key);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        // An input method is told the box takes no text, and what it commits anyway is dropped.
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(box, &query);
+        QVERIFY(!query.value(Qt::ImEnabled).toBool());
+        QInputMethodEvent commit;
+        commit.setCommitString("鲁");
+        QApplication::sendEvent(box, &commit);
         QCOMPARE(box->toPlainText(), before);
 
         // A drag with the mouse selects.
