@@ -6,8 +6,10 @@ characters with full-width punctuation, the same every time) and the pinyin list
 them, then times `lyrics`, `lyrics --json` and `convert`, each writing to /dev/null, with the
 peak resident memory of the process. Rounds alternate between the commands, so that a busy
 machine slows them alike. --also runs any further command in the same rotation, e.g. another
-program (or an earlier build) over the same lyrics file, {lyrics}, or pinyin lists, {pinyin}. --cpu runs every command on one processor: on
-a shared virtual machine one core may be much slower than another for minutes at a time.
+program (or an earlier build) over the same lyrics file, {lyrics}, or pinyin lists, {pinyin}. By
+default every command runs as a user runs it, free to use every processor; --cpu N pins them all
+to processor N instead, which takes a multi-threaded program's helpers away from it. The report
+says which.
 
     bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--cpu N] [--also 'CMD {lyrics}']
         [--also 'CMD convert {pinyin}']
@@ -123,6 +125,8 @@ def main():
             for name, (command, _, _) in commands.items():
                 runs[name].append(run_timed(command))
 
+        where = f"pinned to processor {args.cpu}" if args.cpu is not None else "unpinned"
+        print(f"{args.rounds} alternating rounds, {where}, output to /dev/null")
         print(f"{'command':<24} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}")
         for name, measured in runs.items():
             _, count, unit = commands[name]

@@ -2,11 +2,36 @@
 
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
-#include "cli/input_lines.h"
+#include "cli/line_chunks.h"
 #include "cli/line_result.h"
 #include "codec/gb18030_codec.h"
 
 namespace tavenor {
+namespace {
+
+// One thread's share: each line is a pinyin-box text.
+class PinyinLineWorker {
+public:
+    PinyinLineWorker(LineOutput lineOutput, const SyllableTable& table)
+        : m_results(lineOutput, LineSource::PinyinBox, table)
+    {
+    }
+
+    void convert(std::string_view line, std::size_t lineNumber, std::string& results,
+                 std::string& reports)
+    {
+        m_pinyin.clear();
+        AppendUtf8AsGb18030(line, m_pinyin);
+        m_results.write(m_pinyin, lineNumber, results, reports);
+    }
+
+private:
+    LineResultWriter m_results;
+    // Reused from line to line, so that a long input costs few allocations.
+    std::string m_pinyin;
+};
+
+} // namespace
 
 int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams streams)
 {
@@ -16,14 +41,8 @@ int RunConvertCommand(const QString& file, LineOutput lineOutput, CliStreams str
     SyllableTable table;
     LoadSyllableTable(table);
     CliOutput output(streams, CliOutput::Timing::InBlocks);
-    LineResultWriter results(output, lineOutput, LineSource::PinyinBox, table);
-    // Reused from line to line, so that a long input costs few allocations.
-    std::string pinyin;
-    for (std::string_view rest = input->text(); !rest.empty() && !output.failed();) {
-        pinyin.clear();
-        AppendUtf8AsGb18030(TakeInputLine(rest), pinyin);
-        results.write(pinyin);
-    }
+    ConvertLinesOnThreads(input->text(), BatchThreads(), kChunkBytes, output,
+                          [&] { return PinyinLineWorker(lineOutput, table); });
     return output.finish();
 }
 

@@ -5,32 +5,28 @@
 
 namespace tavenor {
 
-LineResultWriter::LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
+LineResultWriter::LineResultWriter(LineOutput lineOutput, LineSource source,
                                    const SyllableTable& table)
-    : m_output(output)
-    , m_lineOutput(lineOutput)
+    : m_lineOutput(lineOutput)
     , m_source(source)
     , m_conversion(table, lineOutput.json ? AppendJsonStringContent : AppendOutputText)
 {
 }
 
-void LineResultWriter::write(std::string_view pinyinText)
+void LineResultWriter::write(std::string_view pinyinText, std::size_t lineNumber,
+                             std::string& results, std::string& reports)
 {
-    ++m_lineNumber;
     m_conversion.convert(pinyinText);
-    std::string& out = m_output.pending();
     if (m_lineOutput.json) {
-        appendJson(pinyinText, out);
+        appendJson(pinyinText, results);
     } else {
         // An empty line parts one text record from the next; JSON Lines need none.
-        if (m_lineNumber > 1)
-            out += '\n';
-        m_conversion.append(RomajiText::Final, out);
+        if (lineNumber > 1)
+            results += '\n';
+        m_conversion.append(RomajiText::Final, results);
     }
     if (!m_lineOutput.quiet)
-        ReportMissingSyllables(m_lineNumber, m_conversion.missingPieces(),
-                               m_output.pendingReports());
-    m_output.sendWhatIsDue();
+        ReportMissingSyllables(lineNumber, m_conversion.missingPieces(), reports);
 }
 
 void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out) const

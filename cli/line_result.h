@@ -1,12 +1,12 @@
 #pragma once
 
 #include "cli/cli.h"
-#include "cli/cli_output.h"
 #include "cli/missing_syllables_report.h"
 #include "romaji/batch_conversion.h"
 #include "table/syllable_table.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavenor {
@@ -14,25 +14,24 @@ namespace tavenor {
 // Which box an input line went into: the lyrics box adds its pinyin list to the JSON record.
 enum class LineSource { PinyinBox, LyricsBox };
 
-// What the command line tells for each input line in turn: on out, with json one object of every
-// box text, else the final result text, records parted by an empty line; on err, unless quiet,
-// the pieces that have no syllable. A record prints only the texts it shows.
+// What the command line tells for each input line: with json one object of every box text, else
+// the final result text, records parted by an empty line; unless quiet, a report of the pieces
+// that have no syllable. A record prints only the texts it shows.
 class LineResultWriter {
 public:
-    LineResultWriter(CliOutput& output, LineOutput lineOutput, LineSource source,
-                     const SyllableTable& table);
+    LineResultWriter(LineOutput lineOutput, LineSource source, const SyllableTable& table);
 
-    // The next line's record: the conversion of the pinyin text that the line gave.
-    void write(std::string_view pinyinText);
+    // Appends the record of line lineNumber (from 1), the conversion of the pinyin text that the
+    // line gave, to results, and its report to reports.
+    void write(std::string_view pinyinText, std::size_t lineNumber, std::string& results,
+               std::string& reports);
 
 private:
     void appendJson(std::string_view pinyinText, std::string& out) const;
 
-    CliOutput& m_output;
     LineOutput m_lineOutput;
     LineSource m_source;
     BatchConversion m_conversion;
-    std::size_t m_lineNumber = 0;
 };
 
 } // namespace tavenor

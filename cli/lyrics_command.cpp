@@ -2,7 +2,7 @@
 
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
-#include "cli/input_lines.h"
+#include "cli/line_chunks.h"
 #include "cli/line_result.h"
 #include "cli/terminal_lu_question.h"
 #include "codec/gb18030_codec.h"
@@ -42,24 +42,34 @@ private:
     std::size_t m_line = 0;
 };
 
-void convertLines(std::string_view input, LuAnswerer& lu, LineOutput lineOutput, CliOutput& output)
-{
-    const UnihanPinyinProvider provider;
-    SyllableTable table;
-    LoadSyllableTable(table);
-    LineResultWriter results(output, lineOutput, LineSource::LyricsBox, table);
-    // Reused from line to line, so that a long input costs few allocations.
-    std::string lyrics;
-    std::string pinyin;
-    std::size_t lineNumber = 0;
-    for (std::string_view rest = input; !rest.empty() && !output.failed();) {
-        lu.setLine(++lineNumber);
-        lyrics.clear();
-        AppendUtf8AsGb18030(TakeInputLine(rest), lyrics);
-        BuildPinyinList(lyrics, provider, lu, pinyin);
-        results.write(pinyin);
+// One thread's share: each line is a lyrics-box text, whose pinyin list is then converted.
+class LyricsLineWorker {
+public:
+    LyricsLineWorker(LuAnswers lu, Terminal* terminal, LineOutput lineOutput,
+                     const SyllableTable& table)
+        : m_lu(lu, terminal)
+        , m_results(lineOutput, LineSource::LyricsBox, table)
+    {
     }
-}
+
+    void convert(std::string_view line, std::size_t lineNumber, std::string& results,
+                 std::string& reports)
+    {
+        m_lu.setLine(lineNumber);
+        m_lyrics.clear();
+        AppendUtf8AsGb18030(line, m_lyrics);
+        BuildPinyinList(m_lyrics, m_provider, m_lu, m_pinyin);
+        m_results.write(m_pinyin, lineNumber, results, reports);
+    }
+
+private:
+    UnihanPinyinProvider m_provider;
+    LuAnswerer m_lu;
+    LineResultWriter m_results;
+    // Reused from line to line, so that a long input costs few allocations.
+    std::string m_lyrics;
+    std::string m_pinyin;
+};
 
 } // namespace
 
@@ -78,11 +88,15 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, C
     if (!input)
         return 1;
     try {
-        LuAnswerer answerer(lu, terminal.get());
-        // The questions may share the terminal with the output: it waits for the last answer.
+        SyllableTable table;
+        LoadSyllableTable(table);
+        // The questions may share the terminal with the output: it waits for the last answer, and
+        // they are asked in the order of the lines, on one thread.
         CliOutput output(streams,
                          terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
-        convertLines(input->text(), answerer, lineOutput, output);
+        ConvertLinesOnThreads(
+            input->text(), terminal ? 1 : BatchThreads(), kChunkBytes, output,
+            [&] { return LyricsLineWorker(lu, terminal.get(), lineOutput, table); });
         return output.finish();
     } catch (const NoLuAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';

@@ -7,11 +7,11 @@ else()
     target_compile_options(tavenor_warnings INTERFACE
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
         -Wunused -Woverloaded-virtual -Wconversion -Wsign-conversion -Wnull-dereference
-        -Wformat=2 -Wimplicit-fallthrough)
+        -Wformat=2 -Wimplicit-fallthrough -Wdouble-promotion)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(tavenor_warnings INTERFACE
             -Wmisleading-indentation -Wduplicated-cond -Wduplicated-branches -Wlogical-op
-            -Wuseless-cast)
+            -Wuseless-cast -Wsuggest-override)
     elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         target_compile_options(tavenor_warnings INTERFACE -Wmisleading-indentation)
     endif()

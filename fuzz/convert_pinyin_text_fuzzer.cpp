@@ -1,12 +1,14 @@
 // The conversion on arbitrary bytes. Each non-empty piece is also converted on its own: the whole
 // must be the pieces' results joined, and each piece's result must have the shape the boxes rely
-// on (one romaji entry, one final line, one history line unless it starts with a, e or o).
+// on (one romaji entry, one final line, one history line unless it starts with a, e or o). The
+// batch path, with each row's parts prepared once, must give the same texts.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
 
 #include "tests/support/built_in_table.h"
 
+#include "romaji/batch_conversion.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
 
@@ -120,6 +122,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(CountOccurrences(whole.history, "\r\n") == historyBreaks);
     FUZZ_CHECK(whole.decomposition.find_first_of("\r\n") == std::string::npos);
     FUZZ_CHECK(whole.romaji.find_first_of("\r\n") == std::string::npos);
+
+    static BatchConversion batch(testing::BuiltInTable(),
+                                 [](std::string_view part, std::string& out) { out += part; });
+    batch.convert(text);
+    RomajiTexts batched;
+    for (const RomajiText which : kRomajiTexts)
+        batch.append(which, batched[which]);
+    FUZZ_CHECK(batched == whole);
 
     if (IsWellFormedGb18030(text)) {
         FUZZ_CHECK(IsWellFormedGb18030(whole.decomposition));

@@ -30,6 +30,11 @@ TAVENOR_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev
 )
 
+# What the tidy preset needs besides: clang to compile the core, and clang-tidy to read it.
+TAVENOR_TIDY_PACKAGES=(
+    clang-14 clang-tidy-14
+)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }

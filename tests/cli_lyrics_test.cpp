@@ -1,4 +1,4 @@
-#include "tests/support/cli_run.h"
+#include "tests/cli_support/cli_run.h"
 
 #include "tests/support/case_name.h"
 #include "tests/support/count_occurrences.h"

@@ -1,4 +1,4 @@
-#include "tests/support/cli_run.h"
+#include "tests/cli_support/cli_run.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

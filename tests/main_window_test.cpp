@@ -3,7 +3,7 @@
 #include "app/widget_boxes.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "table/syllable_table.h"
-#include "tests/support/window_test_support.h"
+#include "tests/window_support/window_test_support.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>

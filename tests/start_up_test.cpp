@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/run_tavenor.h"
 #include "table/syllable_table.h"
-#include "tests/support/window_test_support.h"
+#include "tests/window_support/window_test_support.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,9 +1,8 @@
 #include "table/syllable_table_text.h"
 
 #include "tests/support/review_marker.h"
+#include "tests/support/sha256.h"
 #include "text/cut_text.h"
-
-#include <QCryptographicHash>
 
 #include <gtest/gtest.h>
 
@@ -16,10 +15,7 @@ using testing::kReviewMarker;
 
 TEST(SyllableTableText, IsPinnedByteForByte)
 {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(SyllableTableText.data(), static_cast<qsizetype>(SyllableTableText.size())),
-        QCryptographicHash::Sha256);
-    EXPECT_EQ(digest.toHex().toStdString(),
+    EXPECT_EQ(testing::Sha256Hex(SyllableTableText),
               "7f5a8e041c56d7664bc32cf8ba4853a85fab8c3dadc413d77cd7c178fada6b5f");
     EXPECT_EQ(SyllableTableText.size(), 14816U);
     EXPECT_EQ(SyllableTableText.data()[SyllableTableText.size()], '\0');

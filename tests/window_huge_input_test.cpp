@@ -9,7 +9,7 @@
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
-#include "tests/support/window_test_support.h"
+#include "tests/window_support/window_test_support.h"
 
 #include <QApplication>
 #include <QKeyEvent>
