@@ -3,8 +3,8 @@
 
 #include "cli/cli_input.h"
 #include "cli/file_snapshot.h"
-#include "tests/support/case_name.h"
 #include "tests/cli_support/cli_run.h"
+#include "tests/support/case_name.h"
 #include "tests/support/review_marker.h"
 
 #include <QDateTime>
