@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 
+#include "app/main_window.h"
 #include "tavenor_version.h"
 
 #include <QApplication>
@@ -13,14 +14,10 @@
 namespace tavenor {
 namespace {
 
-// Simplified Chinese faces first, so that no Japanese face is picked for the Chinese texts;
-// those missing on a system are skipped.
-const QStringList kChineseFaces{
-    QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-    QStringLiteral("Source Han Sans SC"), QStringLiteral("Microsoft YaHei")};
-
-// 9 pt is the largest size at which "请输入中文歌词：" fits its 96-pixel label.
-constexpr int kPointSize = 9;
+// 9 pt is the largest size at which "请输入中文歌词：" fits its 96-pixel label in any face; a face
+// with taller lines gets a smaller size, down to a floor that stays legible.
+constexpr qreal kLargestPointSize = 9;
+constexpr qreal kSmallestPointSize = 6;
 
 // Every text of the window is Chinese, so Qt's own texts (the edit boxes' context menus) are too,
 // whatever the system's locale. Without the translations installed they stay in English.
@@ -47,13 +44,31 @@ void SetUpApplication()
     icon.addFile(QStringLiteral(":/24x24.png"));
     QApplication::setWindowIcon(icon);
     installQtChineseTranslations();
+    // The same look on every system: the colours and borders are set for Fusion.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 
+    QApplication::setFont(ApplicationFont(ChineseFaces()));
+}
+
+QStringList ChineseFaces()
+{
+    return {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("Source Han Sans SC"), QStringLiteral("Microsoft YaHei"),
+            QStringLiteral("SimSun")};
+}
+
+QFont ApplicationFont(const QStringList& faces)
+{
     QFont font = QApplication::font();
-    QStringList families = kChineseFaces;
+    QStringList families = faces;
     families.append(font.family());
     font.setFamilies(families);
-    font.setPointSize(kPointSize);
-    QApplication::setFont(font);
+    for (qreal points = kLargestPointSize; points >= kSmallestPointSize; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (MainWindow::FitsFont(font))
+            break;
+    }
+    return font;
 }
 
 } // namespace tavenor

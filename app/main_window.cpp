@@ -7,6 +7,7 @@
 #include "boxes/convert_to_romaji.h"
 #include "boxes/fetch_lyrics_pinyin.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QThread>
 #include <QtMath>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string_view>
@@ -159,10 +161,16 @@ int lineHeightOf(const QFont& font)
 // as high as the rest, so a box shows whole lines only, never a line cut through, whatever its
 // height. The padding, not the document margin, makes the inset: a box scrolled down puts its
 // top line at the top of the padding, where an unscrolled one starts too.
-QString paddingForWholeLines(const Control& control, int lineHeight)
+// The height inside a box without scroll bar that lines of text may take.
+int textHeightOf(const Control& control)
 {
     constexpr int kBorders = 2;
-    const int textHeight = control.geometry.height() - kBorders - kTextInset;
+    return control.geometry.height() - kBorders - kTextInset;
+}
+
+QString paddingForWholeLines(const Control& control, int lineHeight)
+{
+    const int textHeight = textHeightOf(control);
     return QStringLiteral("padding: %1px %1px %2px %1px;")
         .arg(kTextInset)
         .arg(textHeight % lineHeight);
@@ -198,6 +206,21 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
 }
 
 } // namespace
+
+bool MainWindow::FitsFont(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int lineHeight = lineHeightOf(font);
+    return std::all_of(kControls.begin(), kControls.end(), [&](const Control& control) {
+        if (control.kind == Kind::Label)
+            return metrics.horizontalAdvance(QString::fromUtf8(control.text))
+                <= control.geometry.width()
+                && metrics.height() <= control.geometry.height();
+        if (control.kind == Kind::TextBox && !control.scrollBar)
+            return textHeightOf(control) >= 2 * lineHeight;
+        return true;
+    });
+}
 
 MainWindow::MainWindow(SyllableTable& table, const PinyinProvider& provider)
     : QWidget(nullptr,

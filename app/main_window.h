@@ -27,6 +27,10 @@ public:
     // table is loaded.
     void runStartUpSequence();
 
+    // Whether the window's texts show whole in font: every caption inside its label, and two whole
+    // lines in each two-line box.
+    static bool FitsFont(const QFont& font);
+
 private:
     void createControls();
     void bindEdits();

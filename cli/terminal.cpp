@@ -1,9 +1,62 @@
 #include "cli/terminal.h"
 
+#ifdef _WIN32
+#include "cli/windows_console.h"
+
+#include <windows.h>
+
+#include <istream>
+#include <ostream>
+#else
 #include <fstream>
+#endif
 
 namespace tavenor {
 namespace {
+
+#ifdef _WIN32
+
+// Standard input and output may be files or pipes, so questions use the console itself, through
+// its wide-character API.
+class ControllingTerminal final : public Terminal {
+public:
+    ControllingTerminal()
+        : m_input(CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr))
+        , m_output(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                               nullptr))
+        , m_answerBuffer(m_input)
+        , m_questionBuffer(m_output)
+        , m_answers(&m_answerBuffer)
+        , m_questions(&m_questionBuffer)
+    {
+    }
+
+    ~ControllingTerminal() override
+    {
+        m_questions.flush();
+        for (HANDLE handle : {m_input, m_output}) {
+            if (handle != INVALID_HANDLE_VALUE)
+                CloseHandle(handle);
+        }
+    }
+
+    bool isOpen() const { return IsConsole(m_input) && IsConsole(m_output); }
+    std::ostream& questions() override { return m_questions; }
+    std::istream& answers() override { return m_answers; }
+
+private:
+    HANDLE m_input;
+    HANDLE m_output;
+    ConsoleInputBuffer m_answerBuffer;
+    ConsoleOutputBuffer m_questionBuffer;
+    std::istream m_answers;
+    std::ostream m_questions;
+};
+
+#else
 
 // Standard input and output may be files or pipes, so questions use /dev/tty itself. Reading and
 // writing go through separate streams: one file buffer cannot switch direction on a terminal.
@@ -23,6 +76,8 @@ private:
     std::ifstream m_answers;
     std::ofstream m_questions;
 };
+
+#endif
 
 } // namespace
 

@@ -7,16 +7,14 @@
 
 namespace tavenor {
 
-// GB18030 character by character, exactly as ICU's converter reads and writes it, from tables
-// that ICU fills once per process; the loops over them are ours, so a text costs no converter
-// and no detour through QString.
+// GB18030 character by character, exactly as ICU's converter maps it, from tables built into the
+// program, so that every system converts alike and none needs ICU at run time.
 class Gb18030Map {
 public:
     // The map of this process, made on first use.
     static const Gb18030Map& instance();
 
-    // False when ICU's mapping is not the one-to-one mapping that the tables expect; then every
-    // text must go through ICU itself.
+    // Whether the built-in tables give every character of the BMP exactly one code.
     bool usable() const noexcept { return m_usable; }
 
     // Writes the GB18030 bytes of a Unicode scalar value (no surrogate) at out, which has room for
@@ -40,9 +38,12 @@ public:
         return 4;
     }
 
-    // The character at the start of bytes (not empty): its code point and its length in bytes,
-    // or length 0 where ICU decides alone: a malformed or unassigned sequence, which ICU replaces
-    // in its own way.
+    // The character at the start of bytes (not empty): its code point and its length in bytes.
+    // What is no character becomes U+FFFD, as ICU reads it: a byte that cannot start a
+    // character, a lead whose next byte is FF (both), a lead that no character follows (the lead
+    // alone, so that the rest is read again), an unassigned four-byte code (all four). A
+    // sequence cut off by the end of the text is read likewise, lead by lead, rather than
+    // dropped.
     struct Decoded {
         char32_t codePoint;
         std::size_t length;
@@ -68,14 +69,16 @@ public:
         if (lead < 0x80)
             return {lead, 1};
         if (lead == 0x80 || lead == 0xFF || bytes.size() < 2)
-            return {0, 0};
-        if (byte(1) >= 0x40) {
+            return {kReplacement, 1};
+        if (byte(1) == 0xFF)
+            return {kReplacement, 2};
+        if (byte(1) >= 0x40 && byte(1) != 0x7F) {
             const char16_t character = twoByteCharacter(static_cast<unsigned char>(lead), byte(1));
-            return {character, character != 0 ? 2u : 0u};
+            return {character != 0 ? character : kReplacement, 2};
         }
         if (bytes.size() < 4 || !isDigit(byte(1)) || byte(2) < 0x81 || byte(2) == 0xFF
             || !isDigit(byte(3)))
-            return {0, 0};
+            return {kReplacement, 1};
         const std::size_t index
             = (((lead - 0x81) * 10 + (byte(1) - 0x30)) * 126 + (byte(2) - 0x81)) * 10
             + (byte(3) - 0x30);
@@ -83,7 +86,7 @@ public:
             return {m_fromFourBytes[index], 4};
         if (index >= kFirstSupplementaryIndex && index - kFirstSupplementaryIndex < 0x100000)
             return {static_cast<char32_t>(0x10000 + index - kFirstSupplementaryIndex), 4};
-        return {0, 0};
+        return {kReplacement, 4};
     }
 
     // The four bytes, packed big-endian, of the four-byte code numbered index from 81 30 81 30.
@@ -104,6 +107,7 @@ private:
     static bool isDigit(unsigned b) noexcept { return b >= 0x30 && b <= 0x39; }
 
     static constexpr std::size_t kLeads = 0xFE - 0x81 + 1;
+    static constexpr char32_t kReplacement = 0xFFFD;
     // The BMP's four-byte codes run from 81 30 81 30 to 84 31 A4 39; U+10000 is 90 30 81 30, and
     // the other planes follow it in order.
     static constexpr std::size_t kFourByteBmpCodes = 39420;

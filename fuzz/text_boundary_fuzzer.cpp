@@ -124,6 +124,14 @@ void checkRoundTrip(std::string_view bytes, const std::optional<std::size_t>& in
     FUZZ_CHECK(std::string_view(back.constData(), static_cast<std::size_t>(back.size())) == bytes);
 }
 
+// Windows' Qt has no ICU to compare with: there the Linux build's comparisons stand, and the
+// command line's results are compared across the two systems.
+bool haveIcu()
+{
+    static const bool have = QStringDecoder("GB18030").isValid();
+    return have;
+}
+
 std::string icuEncode(const QString& text)
 {
     const QByteArray bytes = QStringEncoder("GB18030").encode(text);
@@ -134,8 +142,14 @@ std::string icuEncode(const QString& text)
 // GB18030 (malformed or not) and as UTF-8 (valid or not).
 void checkAgainstIcu(std::string_view bytes)
 {
-    const QString icu = QStringDecoder("GB18030").decode(
-        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!haveIcu())
+        return;
+    // ICU keeps a sequence cut off at the end waiting for more and drops it; the program reads it
+    // as it reads one that a byte which cannot continue it follows, such as a NUL.
+    const std::string terminated = std::string(bytes) + '\0';
+    QString icu = QStringDecoder("GB18030").decode(
+        QByteArrayView(terminated.data(), static_cast<qsizetype>(terminated.size())));
+    icu.chop(1);
     FUZZ_CHECK(FromGb18030(bytes) == icu);
     std::string utf8;
     AppendGb18030AsUtf8(bytes, utf8);
@@ -164,7 +178,7 @@ void checkWindowText(std::string_view bytes)
     }
     const std::string gb18030 = ToGb18030(text);
     FUZZ_CHECK(IsWellFormedGb18030(gb18030));
-    FUZZ_CHECK(gb18030 == icuEncode(expected));
+    FUZZ_CHECK(!haveIcu() || gb18030 == icuEncode(expected));
     FUZZ_CHECK(FromGb18030(gb18030) == expected);
 }
 

@@ -8,7 +8,7 @@ TAVENOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
-    fonts-wqy-microhei fontconfig qt6-translations-l10n
+    fonts-wqy-microhei fonts-noto-cjk fontconfig qt6-translations-l10n
     unicode-data python3
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang-format-14

@@ -9,7 +9,9 @@
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleInterface>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +84,30 @@ QAccessibleInterface* accessibleOf(QObject* object)
     if (accessible == nullptr)
         qFatal("no accessible interface for %s", qPrintable(object->objectName()));
     return accessible;
+}
+
+} // namespace
+
+namespace {
+
+// How many whole lines a box shows, scrolled to the top and by one pixel; 0 when a line is cut
+// off or the text does not start at the top.
+int linesShownBy(QPlainTextEdit* box)
+{
+    box->setPlainText("1\n2\n3\n4\n5\n6");
+    int shown = 0;
+    for (const int scrolledBy : {0, 1}) {
+        box->verticalScrollBar()->setValue(scrolledBy);
+        QTextCursor line = box->cursorForPosition(QPoint(0, 0));
+        const QRect top = box->cursorRect(line);
+        line.movePosition(QTextCursor::NextBlock);
+        const int lineHeight = box->cursorRect(line).top() - top.top();
+        if (top.top() != 0 || top.height() != lineHeight
+            || box->viewport()->height() % lineHeight != 0)
+            return 0;
+        shown = box->viewport()->height() / lineHeight;
+    }
+    return shown;
 }
 
 } // namespace
@@ -261,14 +288,38 @@ private slots:
 
     void labelsFitAtNinePointsInAChineseFace()
     {
+        for (const QString name : {"标签1", "标签2"})
+            QCOMPARE(m_fixture.control<QLabel>(name)->font().pointSize(), 9);
+        QCOMPARE(QFontInfo(lyricsBox()->font()).family(), "WenQuanYi Micro Hei");
+    }
+
+    // Each Chinese face that Debian packages (fonts-wqy-microhei, fonts-noto-cjk), alone: the
+    // captions fit their labels and the two-line boxes show two whole lines.
+    void windowTextsShowWholeInEachChineseFace_data()
+    {
+        QTest::addColumn<QString>("face");
+        for (const char* face : {"WenQuanYi Micro Hei", "Noto Sans CJK SC"})
+            QTest::newRow(face) << face;
+    }
+    void windowTextsShowWholeInEachChineseFace()
+    {
+        QFETCH(QString, face);
+        if (!QFontDatabase::hasFamily(face))
+            QSKIP("face not installed");
+        const QFont applicationFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(applicationFont); });
+        QApplication::setFont(ApplicationFont({face}));
+        m_fixture.close();
+        QVERIFY(m_fixture.open());
+        QCOMPARE(QFontInfo(lyricsBox()->font()).family(), face);
         for (const QString name : {"标签1", "标签2"}) {
             auto* label = m_fixture.control<QLabel>(name);
-            QCOMPARE(label->font().pointSize(), 9);
             const QFontMetrics metrics = label->fontMetrics();
             QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
             QVERIFY(metrics.height() <= label->height());
         }
-        QCOMPARE(QFontInfo(lyricsBox()->font()).family(), "WenQuanYi Micro Hei");
+        for (const QString name : {"编辑框3", "编辑框4"})
+            QCOMPARE(linesShownBy(m_fixture.control<QPlainTextEdit>(name)), 2);
     }
 
     void tabVisitsLyricsPinyinThenResults()
@@ -467,18 +518,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, linesShown);
-        auto* box = m_fixture.control<QPlainTextEdit>(name);
-        box->setPlainText("1\n2\n3\n4\n5\n6");
-        for (const int scrolledBy : {0, 1}) {
-            box->verticalScrollBar()->setValue(scrolledBy);
-            QTextCursor line = box->cursorForPosition(QPoint(0, 0));
-            const QRect top = box->cursorRect(line);
-            line.movePosition(QTextCursor::NextBlock);
-            const int lineHeight = box->cursorRect(line).top() - top.top();
-            QCOMPARE(top.top(), 0);
-            QCOMPARE(top.height(), lineHeight);
-            QCOMPARE(box->viewport()->height(), linesShown * lineHeight);
-        }
+        QCOMPARE(linesShownBy(m_fixture.control<QPlainTextEdit>(name)), linesShown);
     }
 
     // The built-in readings: 绿 lǜ, 鲁 lǔ, 旅 lǚ. Return takes each character's own reading;

@@ -28,7 +28,7 @@ UNICODE_DIR = pathlib.Path("/usr/share/unicode")
 UNIHAN_VERSION = "15.0.0"
 SKIP = 77  # CTest's conventional "skipped" exit code
 
-# Python's codec follows GB18030-2000 for these two code points; the program's codec (ICU)
+# Python's codec follows GB18030-2000 for these two code points; the program's codec (ICU's mapping)
 # follows GB18030-2005, which swaps them. Only U+1E3F occurs in readings (呣 reads ḿ).
 GB18030_2005_DIFFERENCES = {
     "\u1e3f": b"\xa8\xbc",
