@@ -14,12 +14,12 @@ std::optional<FileVersion> VersionOfOpenFile(int fd)
     if (_fstat64(fd, &status) != 0)
         return std::nullopt;
     constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-    return FileVersion{0,
-                       0,
-                       static_cast<std::int64_t>(status.st_size),
-                       static_cast<std::int64_t>(status.st_mtime) * kNsPerSecond,
-                       static_cast<std::int64_t>(status.st_ctime) * kNsPerSecond,
-                       (status.st_mode & _S_IFMT) == _S_IFREG};
+    FileVersion version;
+    version.size = status.st_size;
+    version.modifiedNs = status.st_mtime * kNsPerSecond;
+    version.changedNs = status.st_ctime * kNsPerSecond;
+    version.regular = (status.st_mode & _S_IFMT) == _S_IFREG;
+    return version;
 }
 
 #else
