@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/accessible_replacement.h"
+#include "app/input_method_refusal.h"
 #include "app/splash_window.h"
 #include "app/widget_boxes.h"
 #include "boxes/convert_to_romaji.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QTextLayout>
 #include <QThread>
 #include <QtMath>
@@ -181,6 +181,7 @@ QWidget* createTextBox(const Control& control, QWidget& parent)
     auto* box = new QPlainTextEdit(QString::fromUtf8(control.text), &parent);
     box->setReadOnly(true);
     ExposeAsReadOnlyText(*box);
+    RefuseInputMethods(*box);
     // Read-only still means selectable and copyable, with the keyboard as well as the mouse.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWordWrapMode(wrapModeOf(control));
@@ -288,36 +289,28 @@ void MainWindow::bindEdits()
 {
     // textChanged hears every change, an assistive tool's too; the program's own writes raise no
     // signal (WidgetBoxes), so they run nothing.
-    auto* lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
-    auto* pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
-    connect(lyrics, &QLineEdit::textChanged, this, &MainWindow::lyricsChanged);
-    connect(pinyin, &QLineEdit::textChanged, this, &MainWindow::pinyinChanged);
+    m_lyrics = findChild<QLineEdit*>(qtName(box::Lyrics));
+    m_pinyin = findChild<QLineEdit*>(qtName(box::Pinyin));
+    m_lockingLuQuestion = std::make_unique<LockingLuQuestion>(m_luQuestion, *m_lyrics, *m_pinyin);
+    connect(m_lyrics, &QLineEdit::textChanged, this, &MainWindow::lyricsChanged);
+    connect(m_pinyin, &QLineEdit::textChanged, this, &MainWindow::pinyinChanged);
     // The prompt in the lyrics box is selected, so that the first keystroke or paste replaces it.
-    lyrics->setFocus();
-    lyrics->selectAll();
+    m_lyrics->setFocus();
+    m_lyrics->selectAll();
 }
 
-// While the lu question is open, an assistive tool can still edit either box behind it. Such a
-// change does not start a nested run, which would leave two lists in the pinyin box: the lyrics
-// are read again once the current run is over.
+// Keys and the mouse cannot reach the boxes behind the lu question, but an assistive tool can:
+// such an edit is refused, so that it neither starts a nested run nor gets lost in the one that
+// asks.
 void MainWindow::lyricsChanged()
 {
-    if (m_fetchingLyrics) {
-        m_changedWhileAsking = true;
-        return;
-    }
-    const QScopedValueRollback fetching(m_fetchingLyrics, true);
-    do {
-        m_changedWhileAsking = false;
-        FetchLyricsPinyin(*m_boxes, m_provider, m_luQuestion, m_table);
-    } while (m_changedWhileAsking);
+    if (!m_lockingLuQuestion->refuseEdit(*m_lyrics))
+        FetchLyricsPinyin(*m_boxes, m_provider, *m_lockingLuQuestion, m_table);
 }
 
 void MainWindow::pinyinChanged()
 {
-    if (m_fetchingLyrics)
-        m_changedWhileAsking = true;
-    else
+    if (!m_lockingLuQuestion->refuseEdit(*m_pinyin))
         ConvertToRomaji(*m_boxes, m_table);
 }
 

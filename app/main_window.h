@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/locking_lu_question.h"
 #include "app/message_box_lu_question.h"
 #include "pinyin/pinyin_provider.h"
 #include "table/syllable_table.h"
 
 #include <QWidget>
+
+class QLineEdit;
 
 #include <memory>
 
@@ -37,9 +40,10 @@ private:
     SyllableTable& m_table;
     const PinyinProvider& m_provider;
     MessageBoxLuQuestion m_luQuestion;
+    std::unique_ptr<LockingLuQuestion> m_lockingLuQuestion;
     std::unique_ptr<WidgetBoxes> m_boxes;
-    bool m_fetchingLyrics = false;
-    bool m_changedWhileAsking = false;
+    QLineEdit* m_lyrics = nullptr;
+    QLineEdit* m_pinyin = nullptr;
 };
 
 } // namespace tavenor

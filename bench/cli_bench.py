@@ -6,11 +6,13 @@ characters with full-width punctuation, the same every time) and the pinyin list
 them, then times `lyrics`, `lyrics --json` and `convert`, each writing to /dev/null, with the
 peak resident memory of the process. Rounds alternate between the commands, so that a busy
 machine slows them alike. --also runs any further command in the same rotation, e.g. another
-program over the same lyrics file for comparison. By default every command runs as a user runs
-it, free to use every processor; --cpu N pins them all to processor N instead, which takes a
-multi-threaded program's helpers away from it. The report says which.
+program (or an earlier build) over the same lyrics file, {lyrics}, or pinyin lists, {pinyin}. By
+default every command runs as a user runs it, free to use every processor; --cpu N pins them all
+to processor N instead, which takes a multi-threaded program's helpers away from it. The report
+says which.
 
     bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--cpu N] [--also 'CMD {lyrics}']
+        [--also 'CMD convert {pinyin}']
 """
 
 import argparse
@@ -83,7 +85,8 @@ def main():
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--cpu", type=int, help="run every command on this processor only")
     parser.add_argument("--also", action="append", default=[],
-                        help="a further command to time; {lyrics} stands for the lyrics file")
+                        help="a further command to time; {lyrics} stands for the lyrics file, "
+                             "{pinyin} for the pinyin lists")
     args = parser.parse_args()
     if not os.access(GNU_TIME, os.X_OK):
         raise SystemExit(f"{GNU_TIME} is missing: apt-get install time")
@@ -114,8 +117,9 @@ def main():
             "convert": ([args.cli, "convert", pinyin_path], pieces, "pieces/s"),
         }
         for also in args.also:
-            commands[also] = (["sh", "-c", also.replace("{lyrics}", lyrics_path)], characters,
-                              "characters/s")
+            command = also.replace("{lyrics}", lyrics_path).replace("{pinyin}", pinyin_path)
+            commands[also] = ((["sh", "-c", command], pieces, "pieces/s") if "{pinyin}" in also
+                              else (["sh", "-c", command], characters, "characters/s"))
         runs = {name: [] for name in commands}
         for _ in range(args.rounds):
             for name, (command, _, _) in commands.items():

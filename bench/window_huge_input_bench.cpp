@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "pinyin/unihan_pinyin_provider.h"
 #include "table/syllable_table.h"
+#include "tests/support/resident_memory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 
 namespace tavenor {
@@ -24,21 +24,7 @@ namespace {
 // question would wait for a user.
 const QString kVerse = QStringLiteral("春眠不觉晓，处处闻啼鸟。夜来风雨声，花落知多少。 ");
 
-// Resident memory of this process, in MiB.
-double residentMiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    while (status >> field) {
-        if (field == "VmRSS:") {
-            double kib = 0;
-            status >> kib;
-            return kib / 1024;
-        }
-        status.ignore(1 << 10, '\n');
-    }
-    return 0;
-}
+double residentMiB() { return testing::ResidentKiB() / 1024; }
 
 class Window {
 public:

@@ -12,6 +12,7 @@
 #include "tests/window_support/window_test_support.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -100,6 +101,31 @@ private slots:
         QVERIFY(list.starts_with("chun,mian,bu,jue,xiao,,chu,chu,wen,ti,niao,,,,,he,"));
         QVERIFY(ToGb18030(box("编辑框2")->text()) == list);
         compareResultsWithTheCore(list);
+    }
+
+    // A key pressed in the pinyin box while a pasted megabyte of lyrics converts waits its turn:
+    // it edits the list the paste wrote, and both conversions reach the history, in order.
+    void megabyteOfLyricsThenAPinyinEditAtOnce()
+    {
+        const QString lyrics = repeatedToAMegabyte(QStringLiteral("春眠不觉晓，处处闻啼鸟。"));
+        WidgetBoxes boxes(*m_fixture.window());
+        const std::string historyBefore = boxes.read(box::History);
+        QCoreApplication::postEvent(
+            box("编辑框2"),
+            new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("a")));
+        testing::Paste(box("编辑框1"), lyrics);
+        QCoreApplication::processEvents();
+
+        NoQuestionExpected noQuestion;
+        const std::string list = BuildPinyinList(ToGb18030(lyrics), m_provider, noQuestion);
+        QVERIFY(ToGb18030(box("编辑框2")->text()) == list + "a");
+        const std::string history = historyBefore
+            + ConvertPinyinText(list, m_fixture.table()).history
+            + ConvertPinyinText(list + "a", m_fixture.table()).history;
+        QVERIFY(boxes.read(box::History) == history);
+        const RomajiTexts texts = ConvertPinyinText(list + "a", m_fixture.table());
+        QVERIFY(boxes.read(box::Final) == texts.final);
+        QVERIFY(boxes.read(box::Decomposition) == texts.decomposition);
     }
 
     void megabyteOfPinyin()
