@@ -17,9 +17,10 @@ std::optional<bool> parseAnswer(const std::string& line, bool offered)
     const QString answer = QString::fromStdString(line).trimmed().toLower();
     if (answer.isEmpty())
         return offered;
-    if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
+    // The question itself offers 是 and 否, so they answer it as well as yes and no.
+    if (answer == QLatin1String("y") || answer == QLatin1String("yes") || answer == u"是")
         return true;
-    if (answer == QLatin1String("n") || answer == QLatin1String("no"))
+    if (answer == QLatin1String("n") || answer == QLatin1String("no") || answer == u"否")
         return false;
     return std::nullopt;
 }

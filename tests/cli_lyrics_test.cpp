@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 namespace tavenor {
 namespace {
@@ -125,6 +126,19 @@ TEST(CliLyricsAsk, AsksAgainUntilTheAnswerIsYesOrNo)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.starts_with("{\"pinyin\":\"lu,\",")) << result.out;
     EXPECT_EQ(CountOccurrences(shown.str(), kPrompt), 2U);
+}
+
+TEST(CliLyricsAsk, TakesTheChineseYesAndNoThatTheQuestionOffers)
+{
+    for (const auto& [lyrics, answer, pinyin] :
+         {std::tuple{"绿", "是\n", "lu,"}, {"鲁", " 否 \n", "lv,"}}) {
+        std::ostringstream shown;
+        const auto result
+            = RunCliOn({"lyrics", "--lu=ask", "--json"}, lyrics, scriptedTerminal(answer, shown));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_TRUE(result.out.starts_with(std::string("{\"pinyin\":\"") + pinyin)) << result.out;
+        EXPECT_EQ(CountOccurrences(shown.str(), "Yes (lu) or no (lv)?"), 1U) << answer;
+    }
 }
 
 TEST(CliLyricsAsk, AsksNothingWhenNoEntryIsLu)
