@@ -1,6 +1,6 @@
 #include "codec/gb18030_codec.h"
 
-#include "codec/gb18030_map.h"
+#include "text/gb18030_map.h"
 #include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
 #include "text/bytes_at_a_time.h"

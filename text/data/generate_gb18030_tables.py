@@ -8,7 +8,7 @@ order, runs of consecutive characters: GBK's own order keeps long stretches in U
 
 Needs ICU's Python binding (Debian package python3-icu), so run it with Debian's python3:
 
-    /usr/bin/python3 codec/data/generate_gb18030_tables.py     writes gb18030_tables.inc beside it
+    /usr/bin/python3 text/data/generate_gb18030_tables.py     writes gb18030_tables.inc beside it
 """
 
 import pathlib

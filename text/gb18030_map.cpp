@@ -1,4 +1,4 @@
-#include "codec/gb18030_map.h"
+#include "text/gb18030_map.h"
 
 namespace tavenor {
 
@@ -10,7 +10,7 @@ struct Gb18030Run {
     std::uint16_t count;
 };
 
-#include "codec/data/gb18030_tables.inc"
+#include "text/data/gb18030_tables.inc"
 
 bool isSurrogate(char32_t character) { return character >= 0xD800 && character <= 0xDFFF; }
 
