@@ -184,8 +184,9 @@ private:
     }
 
     // A file with the byte-order mark is UTF-8, as the hosts' readers take it. Otherwise a
-    // project says so in its head; a plugin's file without the mark is Shift-JIS, even when its
-    // bytes would also be valid UTF-8, since that is what UTAU reads back.
+    // project may name its charset before its first note (Charset=); a plugin's file without the
+    // mark is Shift-JIS, even when its bytes would also be valid UTF-8, since that is what UTAU
+    // reads back.
     void findEncoding()
     {
         m_encoding = m_hasByteOrderMark ? Encoding::Utf8 : Encoding::ShiftJis;
@@ -208,8 +209,7 @@ private:
                      || equalsIgnoringAsciiCase(charset, "Windows-31J"))
                 m_encoding = Encoding::ShiftJis;
             else
-                throw ProjectError(
-                    placed(i, "the charset is neither Shift_JIS nor UTF-8, which this reads"));
+                throw ProjectError(placed(i, "the Charset is neither Shift_JIS nor UTF-8"));
         }
     }
 

@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"ContextSectionInAProject", UstKind::Project, "[#SETTING]\n[#PREV]\n",
                   "line 2: unexpected section [#PREV]"},
         ErrorCase{"UnknownCharset", UstKind::Project, "[#SETTING]\nCharset=EUC-JP\n",
-                  "line 2: the charset is neither Shift_JIS nor UTF-8, which this reads"},
+                  "line 2: the Charset is neither Shift_JIS nor UTF-8"},
         // UTF-8 without the mark: E3 81 is a Shift-JIS character, but 82 then has no trail.
         ErrorCase{"Utf8WithoutTheMark", UstKind::PluginTempFile,
                   "[#SETTING]\n[#0000]\nLength=480\nLyric=\xE3\x81\x82\nNoteNum=60\n",
