@@ -16,7 +16,8 @@ namespace {
 
 // Files shaped as the hosts write them: a UTAU project (Shift-JIS, CR LF), the plugin file of
 // OpenUtau with encoding=UTF-8 (the byte-order mark, LF) and that of UTAU (Shift-JIS, CR LF).
-// Each X.filled.ust is X.ust edited by hand as its fill below must write it.
+// Each X.filled.ust is X.ust with the edits that its fill below must make, made apart from the
+// writer (the sections renumbered or inserted, the lyrics and lengths changed).
 std::string dataFile(const std::string& name)
 {
     std::ifstream in(std::string(TAVENOR_TEST_DATA_DIR) + "/" + name, std::ios::binary);
