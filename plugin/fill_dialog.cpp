@@ -3,8 +3,8 @@
 #include "codec/gb18030_codec.h"
 #include "pinyin/build_pinyin_list.h"
 #include "plugin/edited_pinyin_provider.h"
+#include "score/sung_units.h"
 #include "text/cut_text.h"
-#include "text/gb18030_characters.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -52,7 +52,11 @@ QString dialogStyleSheet()
                " border-bottom: 1px solid %3; padding: 2px; }"
                "QPushButton { background-color: %1; color: %4; border: 1px solid %3;"
                " padding: 3px 16px; }"
-               "QPushButton:focus, QPushButton:default { border-color: %2; }")
+               "QPushButton:focus, QPushButton:default { border-color: %2; }"
+               "QScrollBar:vertical { background: %1; width: 12px; border-left: 1px solid %3; }"
+               "QScrollBar::handle:vertical { background: %3; min-height: 16px; margin: 2px; }"
+               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
         .arg(colourName(kBlack), colourName(kCyan), colourName(kBoxBorder), colourName(kSilver));
 }
 
@@ -74,21 +78,11 @@ private:
     LuReading m_lu;
 };
 
-// A note's lyric counts as its own character when it is one character with a reading.
-bool isOneCharacter(const std::string& gb18030, const PinyinProvider& provider)
-{
-    return !gb18030.empty() && Gb18030CharacterLength(gb18030) == gb18030.size()
-        && provider.CountPinyinItems(gb18030) == 1;
-}
-
-QString ownLyricsOf(const std::vector<ScoreNote>& notes, const PinyinProvider& provider)
+QString ownLyricsOf(const std::vector<ScoreNote>& notes)
 {
     QString lyrics;
-    for (const ScoreNote& note : notes) {
-        const QString lyric = QString::fromUtf8(note.lyric);
-        if (isOneCharacter(ToGb18030(lyric), provider))
-            lyrics += lyric;
-    }
+    for (const SungUnit& unit : UnitsOfNotes(notes))
+        lyrics += QString::fromUtf8(unit.utf8);
     return lyrics;
 }
 
@@ -130,7 +124,7 @@ FillDialog::FillDialog(const NotesFile& file, const FillOptions& options,
     , m_table(table)
     , m_provider(provider)
     , m_lu(options.lu)
-    , m_ownLyrics(ownLyricsOf(file.notes(), provider))
+    , m_ownLyrics(ownLyricsOf(file.notes()))
 {
     setWindowTitle(QStringLiteral("Tavenor：为音符填写歌词"));
     setObjectName(QStringLiteral("FillDialog"));
@@ -141,7 +135,8 @@ FillDialog::FillDialog(const NotesFile& file, const FillOptions& options,
     m_split->setChecked(options.split);
     m_noSplit->setChecked(!options.split);
     m_lyrics->setPlainText(m_ownLyrics);
-    lyricsChanged();
+    rebuildPinyinList();
+    refresh();
     connect(m_lyrics, &QPlainTextEdit::textChanged, this, &FillDialog::lyricsChanged);
     connect(m_pinyin, &QLineEdit::textChanged, this, &FillDialog::refresh);
     for (QRadioButton* choice : {m_hiragana, m_split})
@@ -200,6 +195,8 @@ void FillDialog::createControls()
     m_preview->setHorizontalHeaderLabels({QStringLiteral("音符"), QStringLiteral("原歌词"),
                                           QStringLiteral("新歌词"), QStringLiteral("说明")});
     m_preview->verticalHeader()->hide();
+    m_preview->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_preview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_preview->horizontalHeader()->setStretchLastSection(true);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -213,25 +210,27 @@ void FillDialog::createControls()
     layout->addWidget(buttons);
 }
 
-// The pinyin list holds one entry per sung character of the lyrics, so that every entry names
-// a note's syllable; punctuation and other characters take none.
 void FillDialog::lyricsChanged()
+{
+    const QString before = m_pinyin->text();
+    rebuildPinyinList();
+    // A new list refreshes the preview through its own signal.
+    if (m_pinyin->text() == before)
+        refresh();
+}
+
+// The pinyin list holds one entry per sung character of the lyrics, as the fill finds them, so
+// that every entry names a note's syllable; punctuation and other characters take none.
+void FillDialog::rebuildPinyinList()
 {
     PresetLuAnswer answer(m_lu);
     m_sungCharacters.clear();
     std::string list;
-    const std::string lyrics = ToGb18030(m_lyrics->toPlainText());
-    for (const std::string_view character : SplitGb18030Characters(lyrics)) {
-        if (m_provider.CountPinyinItems(character) <= 0)
-            continue;
-        m_sungCharacters.emplace_back(character);
-        list += BuildPinyinList(character, m_provider, answer);
+    for (const SungUnit& unit : UnitsOfLyrics(m_lyrics->toPlainText().toStdString())) {
+        m_sungCharacters.push_back(ToGb18030(QString::fromUtf8(unit.utf8)));
+        list += BuildPinyinList(m_sungCharacters.back(), m_provider, answer);
     }
-    const QString pinyin = FromGb18030(list);
-    if (pinyin == m_pinyin->text())
-        refresh();
-    else
-        m_pinyin->setText(pinyin);
+    m_pinyin->setText(FromGb18030(list));
 }
 
 void FillDialog::refresh()

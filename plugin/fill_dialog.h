@@ -32,6 +32,7 @@ public:
 private:
     void createControls();
     void lyricsChanged();
+    void rebuildPinyinList();
     void refresh();
     void showPreview();
 

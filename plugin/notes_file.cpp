@@ -1,8 +1,8 @@
 #include "plugin/notes_file.h"
 
-#include "codec/utf8_validation.h"
 #include "plugin/plugin_error.h"
 #include "project/ust_file.h"
+#include "text/utf8_validation.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,10 +1,10 @@
 #include "plugin/run_plugin.h"
 
 #include "plugin/fill_dialog.h"
-#include "plugin/fill_report_line.h"
 #include "plugin/notes_file.h"
 #include "plugin/plugin_arguments.h"
 #include "plugin/plugin_error.h"
+#include "score/fill_report_text.h"
 #include "tavenor_version.h"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <memory>
 #include <ostream>
 #include <string_view>
+#include <variant>
 
 namespace tavenor {
 namespace {
@@ -57,7 +58,6 @@ Exit status:
 
 constexpr std::string_view kProgram = "tavenor-plugin: ";
 
-// In the dialog's mode the host shows nothing of standard error: the user sees a message box.
 void showError(const QString& message)
 {
     QMessageBox::critical(nullptr, QStringLiteral("Tavenor"), message);
@@ -72,7 +72,7 @@ int runWithoutWindow(const PluginRequest& request, std::ostream& err, const Syll
     const FillPlan plan = file.plan(options, table, provider);
     file.write(plan);
     for (const FillReport& report : plan.reports)
-        err << kProgram << FillReportLine(report) << '\n';
+        err << kProgram << FillReportText(report) << '\n';
     return 0;
 }
 
@@ -88,12 +88,13 @@ int runDialog(const PluginRequest& request, const SyllableTable& table,
 
 } // namespace
 
-bool OpensDialog(int argc, const char* const* argv)
+bool OpensDialog(const QStringList& arguments)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--lyrics" || argument.starts_with("--lyrics=") || argument == "-h"
-            || argument == "--help" || argument == "-v" || argument == "--version")
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--lyrics") || argument.startsWith(QLatin1String("--lyrics="))
+            || argument == QLatin1String("-h") || argument == QLatin1String("--help")
+            || argument == QLatin1String("-v") || argument == QLatin1String("--version"))
             return false;
     }
     return true;
@@ -103,7 +104,9 @@ int RunPlugin(const QStringList& arguments, std::ostream& out, std::ostream& err
               const PinyinProvider& provider)
 {
     const PluginArguments parsed = ParsePluginArguments(arguments);
-    const bool windowed = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    // The dialog's user sees nothing of standard error: a message box says it too.
+    const bool windowed = OpensDialog(arguments)
+        && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
     if (const auto* info = std::get_if<PluginInfo>(&parsed)) {
         if (*info == PluginInfo::Help)
             out << kHelp;
