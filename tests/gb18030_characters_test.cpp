@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"LoneLeadAtEnd", "a\xC4", {"a", "\xC4"}},
                       SplitCase{"LeadBeforeControlByte", "\xC4\x0A", {"\xC4", "\x0A"}},
                       SplitCase{"BrokenFourByte", "\x95\x32\x82", {"\x95", "2", "\x82"}},
-                      SplitCase{"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}}),
+                      SplitCase{"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}},
+                      SplitCase{"LeadBeforeFf", "\x81\xFF\x81", {"\x81\xFF", "\x81"}}),
     testing::CaseName{});
 
 } // namespace

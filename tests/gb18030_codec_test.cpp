@@ -1,5 +1,6 @@
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
+#include "text/gb18030_characters.h"
 #include "text/gb18030_map.h"
 
 #include "tests/support/case_name.h"
@@ -216,6 +217,11 @@ TEST_F(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
     for (const std::string& text : texts) {
         const QString icu = icuDecodeWhole(text);
         EXPECT_SAME_TEXT(FromGb18030(text), icu);
+        // The core cuts texts at their characters: each decodes alone as within the whole.
+        QString byCharacter;
+        for (const std::string_view character : SplitGb18030Characters(text))
+            byCharacter += FromGb18030(character);
+        EXPECT_SAME_TEXT(byCharacter, icu);
         std::string utf8 = "kept:";
         AppendGb18030AsUtf8(text, utf8);
         EXPECT_SAME_TEXT(utf8, "kept:" + utf8Of(icu));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/gb18030_characters.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -66,19 +68,13 @@ public:
     {
         const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
         const unsigned lead = byte(0);
-        if (lead < 0x80)
-            return {lead, 1};
-        if (lead == 0x80 || lead == 0xFF || bytes.size() < 2)
-            return {kReplacement, 1};
-        if (byte(1) == 0xFF)
-            return {kReplacement, 2};
-        if (byte(1) >= 0x40 && byte(1) != 0x7F) {
+        const std::size_t length = Gb18030CharacterLength(bytes);
+        if (length == 1)
+            return {lead < 0x80 ? lead : kReplacement, 1};
+        if (length == 2) {
             const char16_t character = twoByteCharacter(static_cast<unsigned char>(lead), byte(1));
             return {character != 0 ? character : kReplacement, 2};
         }
-        if (bytes.size() < 4 || !isDigit(byte(1)) || byte(2) < 0x81 || byte(2) == 0xFF
-            || !isDigit(byte(3)))
-            return {kReplacement, 1};
         const std::size_t index
             = (((lead - 0x81) * 10 + (byte(1) - 0x30)) * 126 + (byte(2) - 0x81)) * 10
             + (byte(3) - 0x30);
@@ -103,8 +99,6 @@ public:
 
 private:
     Gb18030Map();
-
-    static bool isDigit(unsigned b) noexcept { return b >= 0x30 && b <= 0x39; }
 
     static constexpr std::size_t kLeads = 0xFE - 0x81 + 1;
     static constexpr char32_t kReplacement = 0xFFFD;
