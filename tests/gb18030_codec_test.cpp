@@ -1,10 +1,10 @@
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
-#include "text/gb18030_characters.h"
 #include "text/gb18030_map.h"
 
 #include "tests/support/case_name.h"
 #include "tests/support/review_marker.h"
+#include "tests/support/split_gb18030_characters.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -219,7 +219,7 @@ TEST_F(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
         EXPECT_SAME_TEXT(FromGb18030(text), icu);
         // The core cuts texts at their characters: each decodes alone as within the whole.
         QString byCharacter;
-        for (const std::string_view character : SplitGb18030Characters(text))
+        for (const std::string_view character : testing::SplitGb18030Characters(text))
             byCharacter += FromGb18030(character);
         EXPECT_SAME_TEXT(byCharacter, icu);
         std::string utf8 = "kept:";

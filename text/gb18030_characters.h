@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 namespace tavenor {
 
@@ -25,8 +24,5 @@ inline std::size_t Gb18030CharacterLength(std::string_view text) noexcept
         return 4;
     return 1;
 }
-
-// The text cut into its characters, in order.
-std::vector<std::string_view> SplitGb18030Characters(std::string_view text);
 
 } // namespace tavenor
