@@ -16,9 +16,6 @@ public:
     // The map of this process, made on first use.
     static const Gb18030Map& instance();
 
-    // Whether the built-in tables give every character of the BMP exactly one code.
-    bool usable() const noexcept { return m_usable; }
-
     // Writes the GB18030 bytes of a Unicode scalar value (no surrogate) at out, which has room for
     // four; returns how many.
     std::size_t encode(char32_t codePoint, char* out) const noexcept
@@ -107,7 +104,6 @@ private:
     static constexpr std::size_t kFourByteBmpCodes = 39420;
     static constexpr std::size_t kFirstSupplementaryIndex = 189000;
 
-    bool m_usable = false;
     // Index code point: GB18030 bytes packed big-endian; two bytes above 0xFF, else four.
     std::unique_ptr<std::uint32_t[]> m_fromBmp;
     // Index (lead - 0x81) * 256 + trail: the BMP character, 0 for no two-byte character.
