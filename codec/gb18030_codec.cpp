@@ -1,9 +1,10 @@
 #include "codec/gb18030_codec.h"
 
-#include "text/gb18030_map.h"
 #include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
 #include "text/bytes_at_a_time.h"
+#include "text/gb18030_map.h"
+#include "text/utf8_encoding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,26 +22,6 @@ template <typename Visit> void decodeEach(std::string_view bytes, Visit visit)
         visit(decoded.codePoint);
         bytes.remove_prefix(decoded.length);
     }
-}
-
-char* putUtf8(char32_t codePoint, char* out)
-{
-    if (codePoint < 0x80) {
-        *out++ = static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        *out++ = static_cast<char>(0xC0 | codePoint >> 6);
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | codePoint >> 12);
-        *out++ = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | codePoint >> 18);
-        *out++ = static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    return out;
 }
 
 } // namespace
@@ -150,7 +131,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             out.resize(out.size() + 2);
             next = out.data() + written;
         }
-        next = putUtf8(decoded.codePoint, next);
+        next += EncodeUtf8(decoded.codePoint, next);
         i += decoded.length;
     };
     std::size_t i = 0;

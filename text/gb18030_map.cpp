@@ -1,5 +1,7 @@
 #include "text/gb18030_map.h"
 
+#include "text/utf8_encoding.h"
+
 namespace tavenor {
 
 namespace {
@@ -47,11 +49,11 @@ Gb18030Map::Gb18030Map()
             m_fromBmp[character] = lead << 8 | trail;
             const std::size_t slot = (lead - 0x81) * 256 + trail;
             m_fromTwoBytes[slot] = static_cast<char16_t>(character);
-            // Every two-byte character is at least U+0080: two or three bytes of UTF-8.
-            m_utf8FromTwoBytes[slot] = character < 0x800
-                ? (2u << 24 | (0x80u | (character & 0x3Fu)) << 8 | (0xC0u | character >> 6))
-                : (3u << 24 | (0x80u | (character & 0x3Fu)) << 16
-                   | (0x80u | (character >> 6 & 0x3Fu)) << 8 | (0xE0u | character >> 12));
+            // Every two-byte character is in the BMP: three bytes of UTF-8 at most.
+            unsigned char utf8[4] = {};
+            const std::size_t length = EncodeUtf8(character, reinterpret_cast<char*>(utf8));
+            m_utf8FromTwoBytes[slot] = static_cast<std::uint32_t>(length) << 24
+                | std::uint32_t{utf8[2]} << 16 | std::uint32_t{utf8[1]} << 8 | utf8[0];
             trail = trail == 0x7E ? 0x80 : trail + 1;
             if (trail == 0xFF) {
                 trail = 0x40;
