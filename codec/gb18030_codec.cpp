@@ -1,6 +1,5 @@
 #include "codec/gb18030_codec.h"
 
-#include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
 #include "text/bytes_at_a_time.h"
 #include "text/gb18030_map.h"
@@ -84,12 +83,6 @@ void AppendUtf8AsGb18030(std::string_view utf8, std::string& out)
             break;
         next += map.encode(sequence.codePoint, next);
         rest.remove_prefix(sequence.length);
-    }
-    if (!rest.empty()) {
-        // Ill-formed UTF-8: the whole text as FromUtf8 reads it, U+FFFD where it is broken.
-        out.resize(start);
-        out += ToGb18030(FromUtf8(utf8));
-        return;
     }
     out.resize(static_cast<std::size_t>(next - out.data()));
 }

@@ -1,5 +1,4 @@
 #include "codec/gb18030_codec.h"
-#include "codec/utf8_text.h"
 #include "text/gb18030_map.h"
 
 #include "tests/support/case_name.h"
@@ -267,17 +266,6 @@ TEST_F(Gb18030AgainstIcu, EveryCodeDecodesTheSame)
         std::string printed = "kept:\r";
         AppendGb18030AsUtf8(text, printed, LineBreaks::AsLf);
         EXPECT_SAME_TEXT(printed, "kept:\r" + utf8Of(QString(icu).replace("\r\n", "\n")));
-    }
-}
-
-TEST_F(Gb18030AgainstIcu, IllFormedUtf8DecodesAsFromUtf8Would)
-{
-    for (const std::string_view utf8 : {"a\xFF"
-                                        "b",
-                                        "\xE4\xBD", "\xED\xA0\x80", "\xC0\xAF"}) {
-        std::string bytes;
-        AppendUtf8AsGb18030(utf8, bytes);
-        EXPECT_EQ(bytes, ToGb18030(FromUtf8(utf8)));
     }
 }
 
