@@ -34,7 +34,6 @@ const Gb18030Map& Gb18030Map::instance()
 // The runs are unpacked into direct tables both ways.
 Gb18030Map::Gb18030Map()
     : m_fromBmp(new std::uint32_t[0x10000]())
-    , m_fromTwoBytes(new char16_t[kLeads * 256]())
     , m_utf8FromTwoBytes(new std::uint32_t[kLeads * 256]())
     , m_fromFourBytes(new char16_t[kFourByteBmpCodes]())
 {
@@ -48,7 +47,6 @@ Gb18030Map::Gb18030Map()
         for (char32_t character = run.first; character < run.first + run.count; ++character) {
             m_fromBmp[character] = lead << 8 | trail;
             const std::size_t slot = (lead - 0x81) * 256 + trail;
-            m_fromTwoBytes[slot] = static_cast<char16_t>(character);
             // Every two-byte character is in the BMP: three bytes of UTF-8 at most.
             unsigned char utf8[4] = {};
             const std::size_t length = EncodeUtf8(character, reinterpret_cast<char*>(utf8));

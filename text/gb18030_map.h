@@ -47,18 +47,22 @@ public:
         char32_t codePoint;
         std::size_t length;
     };
-    // The character of a two-byte code, or 0 when lead and trail make none; the common case of
-    // decode, for loops that test it first.
-    char16_t twoByteCharacter(unsigned char lead, unsigned char trail) const noexcept
-    {
-        return lead - 0x81u < kLeads ? m_fromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
-    }
-
     // The UTF-8 of a two-byte code's character: its bytes from the lowest, its length in the
     // top byte; 0 when lead and trail make none.
     std::uint32_t twoByteUtf8(unsigned char lead, unsigned char trail) const noexcept
     {
         return lead - 0x81u < kLeads ? m_utf8FromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
+    }
+
+    // The character of a two-byte code, or 0 when lead and trail make none: read back from its
+    // UTF-8, the one table of the two-byte codes.
+    char16_t twoByteCharacter(unsigned char lead, unsigned char trail) const noexcept
+    {
+        const std::uint32_t utf8 = twoByteUtf8(lead, trail);
+        if (utf8 >> 24 == 2)
+            return static_cast<char16_t>((utf8 & 0x1Fu) << 6 | (utf8 >> 8 & 0x3Fu));
+        return static_cast<char16_t>((utf8 & 0x0Fu) << 12 | (utf8 >> 8 & 0x3Fu) << 6
+                                     | (utf8 >> 16 & 0x3Fu));
     }
 
     Decoded decode(std::string_view bytes) const noexcept
@@ -106,9 +110,8 @@ private:
 
     // Index code point: GB18030 bytes packed big-endian; two bytes above 0xFF, else four.
     std::unique_ptr<std::uint32_t[]> m_fromBmp;
-    // Index (lead - 0x81) * 256 + trail: the BMP character, 0 for no two-byte character.
-    std::unique_ptr<char16_t[]> m_fromTwoBytes;
-    // The same index: the UTF-8 of the character, as twoByteUtf8 gives it.
+    // Index (lead - 0x81) * 256 + trail: the UTF-8 of the character, as twoByteUtf8 gives it; 0 for
+    // no two-byte character.
     std::unique_ptr<std::uint32_t[]> m_utf8FromTwoBytes;
     // Index of the four-byte code from 81 30 81 30: the BMP character.
     std::unique_ptr<char16_t[]> m_fromFourBytes;
