@@ -95,8 +95,8 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
     out.resize(start + bytes.size() + bytes.size() / 2);
     char* next = out.data() + start;
     const Gb18030Map& map = Gb18030Map::instance();
-    const auto decodeOne = [&map, bytes, lineBreaks, &next, &out](std::size_t& i) {
-        // Box texts are mostly ASCII and two-byte characters, so those are tried first.
+    // Box texts are mostly ASCII and two-byte characters, so those are tried first.
+    const auto decodeOne = [&map, bytes, lineBreaks, &next, &out](std::size_t i) -> std::size_t {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
             // A CR or an LF in GB18030 is always a character of its own.
@@ -104,8 +104,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
                 && i + 1 < bytes.size() && bytes[i + 1] == '\n';
             if (!dropped)
                 *next++ = static_cast<char>(lead);
-            ++i;
-            return;
+            return i + 1;
         }
         const std::uint32_t utf8 = i + 1 < bytes.size()
             ? map.twoByteUtf8(lead, static_cast<unsigned char>(bytes[i + 1]))
@@ -115,8 +114,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             next[1] = static_cast<char>(utf8 >> 8);
             next[2] = static_cast<char>(utf8 >> 16);
             next += utf8 >> 24;
-            i += 2;
-            return;
+            return i + 2;
         }
         const Gb18030Map::Decoded decoded = map.decode(bytes.substr(i));
         if (decoded.length == 1) {
@@ -125,25 +123,19 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             next = out.data() + written;
         }
         next += EncodeUtf8(decoded.codePoint, next);
-        i += decoded.length;
+        return i + decoded.length;
     };
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        // Eight bytes of ASCII with no CR to drop stay as they are; eight with anything else
-        // among them go character by character.
-        if (i + 8 <= bytes.size()) {
-            const EightBytes eight = EightBytes::Load(bytes.data() + i);
-            if (eight.allAscii() && (lineBreaks == LineBreaks::Kept || !eight.any('\r'))) {
-                eight.store(next);
-                next += 8;
-                i += 8;
-                continue;
-            }
-        }
-        const std::size_t end = std::min(i + 8, bytes.size());
-        while (i < end)
-            decodeOne(i);
-    }
+    // Eight bytes of ASCII with no CR to drop stay as they are.
+    WalkEightAtATime(
+        bytes,
+        [lineBreaks](EightBytes eight) {
+            return eight.allAscii() && (lineBreaks == LineBreaks::Kept || !eight.any('\r'));
+        },
+        [&next](EightBytes eight) {
+            eight.store(next);
+            next += 8;
+        },
+        decodeOne);
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
