@@ -23,6 +23,9 @@ public:
     void setSize(std::size_t size) noexcept { m_size = size; }
 
 private:
+    // Fresh memory for size bytes, which std::free frees, or nullptr; from the platform's own file.
+    static char* allocate(std::size_t size);
+
     struct Free {
         void operator()(char* memory) const noexcept { std::free(memory); }
     };
