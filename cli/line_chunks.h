@@ -40,8 +40,8 @@ private:
     std::size_t m_nextLine = 1;
 };
 
-// How many input bytes a chunk holds: big enough that starting a thread costs nothing beside it,
-// small enough that the results of all threads' chunks stay a few megabytes.
+// How many input bytes a chunk holds: many lines for each thread started, and few enough that the
+// results of a round of chunks, held until the round ends, stay small beside the input.
 constexpr std::size_t kChunkBytes = 128 * 1024;
 
 // Threads for a batch: the machine's cores, at most four; one where the count is unknown.

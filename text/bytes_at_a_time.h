@@ -8,9 +8,9 @@
 
 namespace tavenor {
 
-// Short texts copied in blocks of a fixed size, which the compiler turns into a few moves rather
-// than a call: the last block may read up to kCopyBlock - 1 bytes past the end of from and write
-// as many past the end of to, so both sides keep that room.
+// Short texts copied in blocks of a fixed size, so that each block's copy is a memcpy of a size
+// known when compiling, which the compiler inlines: the last block may read up to kCopyBlock - 1
+// bytes past the end of from and write as many past the end of to, so both sides keep that room.
 constexpr std::size_t kCopyBlock = 16;
 
 inline void CopyInBlocks(const char* from, std::size_t count, char* to) noexcept
