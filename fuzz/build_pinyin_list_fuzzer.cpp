@@ -8,6 +8,7 @@
 
 #include "tests/support/built_in_table.h"
 #include "tests/support/fake_boxes.h"
+#include "tests/support/split_gb18030_characters.h"
 
 #include "boxes/fetch_lyrics_pinyin.h"
 #include "pinyin/build_pinyin_list.h"
@@ -15,7 +16,6 @@
 #include "pinyin/unihan_pinyin_provider.h"
 #include "romaji/convert_pinyin_text.h"
 #include "table/syllable_table.h"
-#include "text/gb18030_characters.h"
 
 #include <array>
 #include <cstddef>
@@ -95,7 +95,7 @@ std::vector<std::string_view> entriesOf(std::string_view list)
 void checkList(std::string_view lyrics, const std::string& list, const PinyinProvider& provider,
                const BitAnswers& question)
 {
-    const std::vector<std::string_view> units = SplitGb18030Characters(lyrics);
+    const std::vector<std::string_view> units = testing::SplitGb18030Characters(lyrics);
     FUZZ_CHECK(list.empty() == lyrics.empty());
     FUZZ_CHECK(list.empty() || list.ends_with(","));
     const std::vector<std::string_view> entries = entriesOf(list);

@@ -2,7 +2,23 @@
 
 #include "text/gb18030_characters.h"
 
+#include <vector>
+
 namespace tavenor {
+namespace {
+
+std::vector<std::string_view> charactersOf(std::string_view text)
+{
+    std::vector<std::string_view> characters;
+    while (!text.empty()) {
+        const std::size_t length = Gb18030CharacterLength(text);
+        characters.push_back(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return characters;
+}
+
+} // namespace
 
 EditedPinyinProvider::EditedPinyinProvider(const PinyinProvider& builtIn)
     : m_builtIn(builtIn)
@@ -23,7 +39,7 @@ bool EditedPinyinProvider::hasReading(std::string_view character) const
 int EditedPinyinProvider::CountPinyinItems(std::string_view text) const
 {
     int count = 0;
-    for (const std::string_view character : SplitGb18030Characters(text))
+    for (const std::string_view character : charactersOf(text))
         count += hasReading(character) ? 1 : 0;
     return count;
 }
@@ -32,7 +48,7 @@ std::string EditedPinyinProvider::GetPinyinReading(std::string_view text, int it
                                                    int selector) const
 {
     int seen = 0;
-    for (const std::string_view character : SplitGb18030Characters(text)) {
+    for (const std::string_view character : charactersOf(text)) {
         if (!hasReading(character) || ++seen < item)
             continue;
         if (const auto edited = m_readings.find(character); edited != m_readings.end())
