@@ -206,9 +206,10 @@ public:
             insert(slot(end, midi.on), end, off);
         }
         for (const AddedNote& added : fill.added) {
+            // An empty lyric too: without it, a lyric that no note sang there would become the
+            // new note's.
             const std::size_t at = slot(end, midi.on);
-            if (!added.lyric.empty())
-                insert(at, end, lyricEvent(added.lyric));
+            insert(at, end, lyricEvent(added.lyric));
             insert(at, end,
                    {static_cast<char>(on.status), static_cast<char>(on.key),
                     static_cast<char>(on.velocity)});
