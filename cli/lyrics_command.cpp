@@ -59,13 +59,13 @@ public:
         m_lyrics.clear();
         AppendUtf8AsGb18030(line, m_lyrics);
         BuildPinyinList(m_lyrics, m_provider, m_lu, m_pinyin);
-        m_results.write(m_pinyin, lineNumber, results, reports);
+        m_results.append(m_pinyin, lineNumber, results, reports);
     }
 
 private:
     UnihanPinyinProvider m_provider;
     LuAnswerer m_lu;
-    LineResultWriter m_results;
+    LineResults m_results;
     // Reused from line to line, so that a long input costs few allocations.
     std::string m_lyrics;
     std::string m_pinyin;

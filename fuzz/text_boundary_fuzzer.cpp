@@ -11,7 +11,7 @@
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
 #include "codec/utf8_validation.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "tests/support/built_in_table.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #include "codec/gb18030_codec.h"
-#include "codec/gb18030_map.h"
+#include "text/gb18030_map.h"
 #include "codec/utf8_text.h"
 
 #include "tests/support/case_name.h"
