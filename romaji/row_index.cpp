@@ -1,13 +1,14 @@
 #include "romaji/row_index.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace tavenor {
 namespace {
 
 // Up to seven bytes of a pinyin and its length in one integer, the first byte lowest: two pinyin
-// of up to seven bytes are equal exactly when their keys are. A longer one keeps its first seven
-// bytes and the length 255, and is compared as a text.
+// of up to seven bytes are equal exactly when their keys are, and only the empty one has key 0.
+// A longer one keeps its first seven bytes and the length 255, and is compared as a text.
 constexpr std::size_t kKeyBytes = 7;
 
 std::uint64_t keyOf(std::string_view pinyin) noexcept
@@ -26,35 +27,36 @@ bool keyIsWhole(std::uint64_t key) noexcept { return key >> 56 != 255; }
 RowIndex::RowIndex(const SyllableTable& table)
     : m_table(table)
 {
-    const std::size_t slots = std::bit_ceil(std::max<std::size_t>(table.size() * 4, 16));
-    m_slots.resize(slots);
+    const std::size_t slots = std::bit_ceil(std::max<std::size_t>(table.size() * 2, 16));
+    m_keys.resize(slots);
+    m_rows.resize(slots, SyllableTable::kNoRow);
     m_shift = static_cast<unsigned>(64 - std::countr_zero(slots));
     for (std::size_t k = 0; k < table.size(); ++k) {
         const std::string_view pinyin = table[k].pinyin;
-        if (find(pinyin) != SyllableTable::kNoRow)
+        if (pinyin.empty() || find(pinyin) != SyllableTable::kNoRow)
             continue;
         const std::uint64_t key = keyOf(pinyin);
         std::size_t i = firstSlot(key);
-        while (m_slots[i].row != SyllableTable::kNoRow)
-            i = (i + 1) & (m_slots.size() - 1);
-        m_slots[i] = {key, static_cast<RowNumber>(k)};
+        while (m_keys[i] != 0)
+            i = (i + 1) & (slots - 1);
+        m_keys[i] = key;
+        m_rows[i] = static_cast<RowNumber>(k);
     }
 }
 
 std::size_t RowIndex::firstSlot(std::uint64_t key) const noexcept
 {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> m_shift);
+    return (key * 0x9E3779B97F4A7C15u) >> m_shift;
 }
 
 RowNumber RowIndex::find(std::string_view pinyin) const noexcept
 {
     const std::uint64_t key = keyOf(pinyin);
-    for (std::size_t i = firstSlot(key);; i = (i + 1) & (m_slots.size() - 1)) {
-        const Slot& slot = m_slots[i];
-        if (slot.row == SyllableTable::kNoRow)
+    for (std::size_t i = firstSlot(key);; i = (i + 1) & (m_keys.size() - 1)) {
+        if (m_keys[i] == 0)
             return SyllableTable::kNoRow;
-        if (slot.key == key && (keyIsWhole(key) || m_table[slot.row].pinyin == pinyin))
-            return slot.row;
+        if (m_keys[i] == key && (keyIsWhole(key) || m_table[m_rows[i]].pinyin == pinyin))
+            return m_rows[i];
     }
 }
 
