@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace tavenor {
 namespace {
@@ -11,12 +12,33 @@ namespace {
 // A longer one keeps its first seven bytes and the length 255, and is compared as a text.
 constexpr std::size_t kKeyBytes = 7;
 
+template <typename Word> std::uint64_t wordAt(const char* bytes) noexcept
+{
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
 std::uint64_t keyOf(std::string_view pinyin) noexcept
 {
-    const std::size_t bytes = std::min(pinyin.size(), kKeyBytes);
-    std::uint64_t key = std::uint64_t{pinyin.size() <= kKeyBytes ? pinyin.size() : 255} << 56;
-    for (std::size_t i = 0; i < bytes; ++i)
-        key |= std::uint64_t{static_cast<unsigned char>(pinyin[i])} << (8 * i);
+    const std::size_t size = pinyin.size();
+    const std::uint64_t length = std::uint64_t{size <= kKeyBytes ? size : 255} << 56;
+    const char* bytes = pinyin.data();
+    if constexpr (std::endian::native == std::endian::little) {
+        // The first and the last bytes of a short pinyin read as two words that may overlap, in
+        // place of a step for each byte: where they overlap they hold the same bytes.
+        const std::size_t whole = std::min(size, kKeyBytes);
+        if (whole >= 4)
+            return length | wordAt<std::uint32_t>(bytes)
+                | wordAt<std::uint32_t>(bytes + whole - 4) << (8 * (whole - 4));
+        if (whole >= 2)
+            return length | wordAt<std::uint16_t>(bytes)
+                | wordAt<std::uint16_t>(bytes + whole - 2) << (8 * (whole - 2));
+        return length | (whole == 1 ? std::uint64_t{static_cast<unsigned char>(bytes[0])} : 0);
+    }
+    std::uint64_t key = length;
+    for (std::size_t i = 0; i < std::min(size, kKeyBytes); ++i)
+        key |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
     return key;
 }
 
