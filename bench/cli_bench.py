@@ -167,7 +167,7 @@ def main():
 
         where = f"pinned to processor {args.cpu}" if args.cpu is not None else "unpinned"
         print(f"{args.rounds} alternating rounds, {where}, output to /dev/null")
-        print(f"{'command':<26} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}"
+        print(f"{'command':<34} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}"
               f" {'÷ lyrics':>9}")
         lyrics_wall = statistics.median(w for w, _ in runs["lyrics"])
         for name, measured in runs.items():
@@ -175,7 +175,7 @@ def main():
             wall = statistics.median(w for w, _ in measured)
             peak = max(m for _, m in measured)
             rate = f"{count / wall / 1e6:.2f} M {unit}"
-            print(f"{name:<26} {wall:>16.3f} {rate:>24} {peak:>9.1f} {wall / lyrics_wall:>8.2f}×")
+            print(f"{name:<34} {wall:>16.3f} {rate:>24} {peak:>9.1f} {wall / lyrics_wall:>8.2f}×")
 
 
 if __name__ == "__main__":
