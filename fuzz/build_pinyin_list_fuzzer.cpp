@@ -2,6 +2,8 @@
 // (bit k answers question k, cycling), the rest is the lyrics. Two providers: one gives every
 // unit a reading chosen by a hash of its bytes, from readings that reach every path of the
 // action; the other is the built-in one, whose every entry must be a plain syllable or empty.
+// A batch's builder, which keeps each character's entry from input to input, must give the same
+// lists and ask the same questions.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
@@ -14,7 +16,7 @@
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
 #include <array>
@@ -145,6 +147,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkList(lyrics, builtInList, builtIn, builtInQuestion);
     for (const std::string_view entry : entriesOf(builtInList))
         FUZZ_CHECK(isPlainSyllable(entry));
+
+    static const HashedProvider keptProvider;
+    static const UnihanPinyinProvider keptBuiltIn;
+    static PinyinListBuilder keeping(keptProvider);
+    static PinyinListBuilder keepingBuiltIn(keptBuiltIn);
+    struct Batch {
+        PinyinListBuilder& builder;
+        const std::string& list;
+        const BitAnswers& question;
+    };
+    for (const Batch& batch :
+         {Batch{keeping, list, question}, {keepingBuiltIn, builtInList, builtInQuestion}}) {
+        BitAnswers keptQuestion(answerBits);
+        std::string kept = "old,";
+        batch.builder.build(lyrics, keptQuestion, kept);
+        FUZZ_CHECK(kept == batch.list);
+        FUZZ_CHECK(keptQuestion.asked() == batch.question.asked());
+    }
 
     // The whole action through the boxes: the pinyin box gets the list, the lyrics stay as typed,
     // the results are the list's conversion and the history only grows.

@@ -10,9 +10,9 @@
 #include "cli/cli.h"
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
-#include "text/utf8_validation.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "tests/support/built_in_table.h"
+#include "text/utf8_validation.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
