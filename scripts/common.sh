@@ -25,6 +25,13 @@ TAVENOR_SCREENSHOT_PACKAGES=(
     xvfb xauth openbox xdotool imagemagick
 )
 
+# What scripts/windows-qt needs besides to cross-build Qt and libyaml: the mingw-w64 compilers with
+# the POSIX thread model that Qt needs, Wine's tablet headers, and what takes Debian's sources.
+TAVENOR_WINDOWS_BUILD_PACKAGES=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    libwine-dev dpkg-dev xz-utils
+)
+
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
 TAVENOR_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev
