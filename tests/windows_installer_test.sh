@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installer in a Wine prefix that has no Tavenor yet (scripts/windows makes the build's
 # prefix new for each run): the silent install puts exactly the zip's files in place, with a
-# Start-menu shortcut and an entry in the list of programs; the installed programs run from that
-# folder alone (no path to the build's libraries); the silent uninstall leaves none of it behind.
+# Start-menu shortcut and an entry in the list of programs; the installed programs, the plugin's
+# among them, run from their folders alone (no path to the build's libraries); the silent
+# uninstall leaves none of it behind.
 #
 #     windows_installer_test.sh WINE_PREFIX SETUP_EXE VERSION
 # The zip is the installer's neighbour: SETUP_EXE without "-setup.exe", plus ".zip".
@@ -33,6 +34,11 @@ wine reg query "$key" /v Publisher | grep -q "Tavenor" || fail "no Publisher"
 
 printed="$(wine 'C:\Program Files\Tavenor\tavenor-cli.exe' --version)"
 [ "$printed" = "tavenor-cli $version" ] || fail "installed --version printed: $printed"
+echo "Installed: $printed"
+# The plugin folder runs on its own, wherever the user copies it: its libraries are its own.
+# (What it prints is its own suites' to check; here only that it starts and answers.)
+printed="$(wine 'C:\Program Files\Tavenor\plugin\Tavenor\tavenor-plugin.exe' --version | tr -d '\r')"
+[ "$printed" = "tavenor-plugin $version" ] || fail "installed plugin's --version printed: $printed"
 echo "Installed: $printed"
 wine 'C:\Program Files\Tavenor\tavenor.exe' &
 window=$!
