@@ -7,6 +7,9 @@
 ; A 64-bit installer: the programs are 64-bit, and it runs where 32-bit Windows programs cannot.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; A window that spans the folder, so that the plugin folder's copies of the libraries cost next to
+; nothing (13.9 MB with the default 8 MB window, 8.5 MB with this one).
+SetCompressorDictSize 32
 
 !include "MUI2.nsh"
 
