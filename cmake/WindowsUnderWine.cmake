@@ -2,13 +2,11 @@
 # hand through ${PROJECT_BINARY_DIR}/run-under-wine. They find Qt's libraries and the compiler's
 # runtime where they were built, with no copy.
 set(TAVENOR_WINE_DLL_DIRS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
-foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                    OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    get_filename_component(runtime_dir "${runtime_path}" DIRECTORY)
-    get_filename_component(runtime_dir "${runtime_dir}" REALPATH)
+foreach(runtime IN LISTS TAVENOR_MINGW_RUNTIME_DLLS)
+    get_filename_component(runtime_dir "${runtime}" DIRECTORY)
     list(APPEND TAVENOR_WINE_DLL_DIRS "${runtime_dir}")
 endforeach()
+list(REMOVE_DUPLICATES TAVENOR_WINE_DLL_DIRS)
 set(TAVENOR_WINE_DLL_PATH "")
 foreach(dir IN LISTS TAVENOR_WINE_DLL_DIRS)
     string(REPLACE "/" "\\\\" windows_dir "Z:${dir}")

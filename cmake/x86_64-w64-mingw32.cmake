@@ -18,15 +18,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Qt for Windows, as scripts/windows builds it: found by default in its cache folder.
-if(DEFINED ENV{XDG_CACHE_HOME})
-    set(tavenor_cache "$ENV{XDG_CACHE_HOME}")
-else()
-    set(tavenor_cache "$ENV{HOME}/.cache")
-endif()
-set(TAVENOR_WINDOWS_QT "${tavenor_cache}/tavenor/qt-6.4.2-${TAVENOR_MINGW_TRIPLE}"
-    CACHE PATH "Qt built for Windows (scripts/windows)")
-list(APPEND CMAKE_FIND_ROOT_PATH ${TAVENOR_WINDOWS_QT})
+# Qt and libyaml for Windows, as scripts/windows-qt builds them into the user's cache (its folders
+# are named in scripts/windows-cache.sh alone).
+execute_process(
+    COMMAND bash -c "source \"$1\" && echo \"$QT_WINDOWS_PREFIX;$LIBYAML_WINDOWS_PREFIX\""
+            bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-cache.sh
+    OUTPUT_VARIABLE tavenor_windows_libraries OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+list(GET tavenor_windows_libraries 1 TAVENOR_WINDOWS_LIBYAML)
+list(APPEND CMAKE_FIND_ROOT_PATH ${tavenor_windows_libraries})
 # Qt's host tools (moc, rcc, uic) are Debian's own, of the same version.
 set(QT_HOST_PATH /usr CACHE PATH "")
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")

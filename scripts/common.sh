@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Shared by the scripts: install what is missing, configure and build, a virtual display.
 # Sourced, not run.
 
 TAVENOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,6 +23,20 @@ TAVENOR_PACKAGE_PACKAGES=(
 # What scripts/screenshot needs besides: a virtual display, a window manager, a typist and a camera.
 TAVENOR_SCREENSHOT_PACKAGES=(
     xvfb xauth openbox xdotool imagemagick
+)
+
+# What scripts/windows-qt needs besides to cross-build Qt and libyaml: the mingw-w64 compilers with
+# the POSIX thread model that Qt needs, Wine's tablet headers, and what takes Debian's sources.
+TAVENOR_WINDOWS_BUILD_PACKAGES=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    libwine-dev dpkg-dev xz-utils
+)
+
+# What scripts/windows needs besides to run and ship the Windows build: Wine, GoogleTest's source
+# (built along for Windows), the installer maker, the zip tools, a terminal to type at the console
+# in, and a virtual display with a window finder.
+TAVENOR_WINDOWS_PACKAGES=(
+    wine64 wine googletest nsis zip unzip tmux xvfb xdotool
 )
 
 # What the fuzz preset needs besides: clang with libFuzzer and the sanitizer runtimes.
@@ -76,4 +90,27 @@ check_formatting() {
         printf '    %s\n' "${unformatted[@]}" >&2
         return 1
     fi
+}
+
+# Adds a command to those run when the script ends, however it ends; the latest runs first.
+at_exit() {
+    TAVENOR_AT_EXIT="$1; ${TAVENOR_AT_EXIT:-}"
+    trap "$TAVENOR_AT_EXIT" EXIT
+}
+
+# Starts a virtual display of the given size (e.g. 800x600) on the first free display number, for
+# the rest of the script (DISPLAY names it); it closes when the script ends.
+start_virtual_display() {
+    local number_file
+    number_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    local server=$!
+    at_exit "kill $server 2>/dev/null || true"
+    # The server writes its number once it accepts connections.
+    until [ -s "$number_file" ]; do
+        kill -0 "$server" 2>/dev/null || { echo "Xvfb did not start" >&2; return 1; }
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$number_file")"
+    rm -f "$number_file"
 }

@@ -7,6 +7,9 @@
 ; A 64-bit installer: the programs are 64-bit, and it runs where 32-bit Windows programs cannot.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; A window that spans the folder, so that the plugin folder's copies of the libraries cost next to
+; nothing (13.9 MB with the default 8 MB window, 8.5 MB with this one).
+SetCompressorDictSize 32
 
 !include "MUI2.nsh"
 
@@ -29,6 +32,9 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; Tavenor's own licence (MIT), shown before anything is installed.
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -46,9 +52,12 @@ Function un.onInit
     SetShellVarContext all
 FunctionEnd
 
+; The programs always; the plugin folder (plugin\Tavenor, for UTAU and OpenUtau to be copied into
+; their plugin folders) on by default, and left out if unticked.
 Section "${PRODUCT}"
+    SectionIn RO
     SetOutPath "$INSTDIR"
-    File /r "${STAGE}\*.*"
+    File /r /x plugin "${STAGE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\tavenor.exe" "" "$INSTDIR\tavenor.exe" 0
 
@@ -62,6 +71,11 @@ Section "${PRODUCT}"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+Section "UTAU / OpenUtau 插件"
+    SetOutPath "$INSTDIR\plugin"
+    File /r "${STAGE}\plugin\*.*"
 SectionEnd
 
 ; Exactly the files and folders installed, no more: whatever else the user keeps there stays.
