@@ -1,5 +1,6 @@
 #include "tests/cli_support/cli_run.h"
 
+#include "project/ust_file.h"
 #include "tests/support/case_name.h"
 
 #include <QDir>
@@ -70,6 +71,34 @@ TEST_F(CliFillFiles, FillsAProjectFromLyricsAndSplitsTheLaterParts)
     EXPECT_EQ(read(out), kFilledInKana);
     EXPECT_EQ(read(project), kProject);
     EXPECT_EQ(files(), (QStringList{"filled.ust", "lyrics.txt", "song.ust"}));
+}
+
+// Each note as "lyric position+duration@tone", as the file's reader gives them.
+std::string notesOf(const ProjectFile& file)
+{
+    std::string text;
+    for (const ScoreNote& note : file.notes()) {
+        text += (text.empty() ? "" : " | ") + note.lyric + ' ' + std::to_string(note.position) + '+'
+            + std::to_string(note.duration) + '@' + std::to_string(note.tone);
+    }
+    return text;
+}
+
+// A project as UTAU writes it (Shift-JIS, CR LF), its notes singing their own characters.
+TEST_F(CliFillFiles, FillsAProjectAsUtauWritesIt)
+{
+    const QString project
+        = QString::fromUtf8(TAVENOR_TEST_DATA_DIR) + QStringLiteral("/utau_project_shift_jis.ust");
+    const QString out = path("filled.ust");
+    const auto result = RunCliOn({"fill", project, "-o", out}, "");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    // 春 chun, 眠 mian, 不 bu, 覚 jue, 暁 xiao: each later part split off the end.
+    EXPECT_EQ(notesOf(*ReadUstFile(read(out), UstKind::Project)),
+              "R 0+480@60 | ちゅ 480+360@67 | ん 840+120@67 | み 960+80@69 | あ 1040+80@69 | "
+              "ん 1120+80@69 | ぷ 1200+240@67 | ちゅ 1440+360@64 | え 1800+120@64 | "
+              "し 1920+720@62 | あ 2640+120@62 | お 2760+120@62 | R 2880+480@60 | "
+              "あ 3360+480@60");
 }
 
 TEST_F(CliFillFiles, LyricsFromStandardInputInRomajiUnsplit)
