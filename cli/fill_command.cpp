@@ -3,6 +3,7 @@
 #include "cli/cli_input.h"
 #include "cli/file_snapshot.h"
 #include "pinyin/unihan_pinyin_provider.h"
+#include "project/midi_file.h"
 #include "project/ust_file.h"
 #include "score/fill_report_text.h"
 
@@ -26,8 +27,8 @@ std::unique_ptr<ProjectFile> readProject(std::string_view bytes, const FillArgum
 {
     switch (arguments.format) {
     case ProjectFormat::Ust: return ReadUstFile(bytes, UstKind::Project);
-    case ProjectFormat::Ustx:
-    case ProjectFormat::Midi: break;
+    case ProjectFormat::Midi: return ReadMidiFile(bytes, arguments.track);
+    case ProjectFormat::Ustx: break;
     }
     throw ProjectError("this format is not supported yet");
 }
@@ -64,6 +65,7 @@ bool NamesSameFile(const QString& existing, const QString& other)
 int RunFillCommand(const FillArguments& arguments, CliStreams streams)
 {
     FillOptions options = arguments.options;
+    options.emptyLyricIsRest = arguments.format != ProjectFormat::Midi;
     if (arguments.lyricsFile) {
         const std::optional<CliInput> lyrics = CliInput::read(*arguments.lyricsFile, streams);
         if (!lyrics)

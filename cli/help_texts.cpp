@@ -100,7 +100,8 @@ lyric events). Everything else in the file stays as it was.
 With --lyrics, the Han characters of FILE (UTF-8; "-" for standard input) are sung in order,
 one a note; punctuation, blanks and line breaks between them are skipped. Without it, each note
 whose lyric is one Chinese character sings that character. Rests (R, r or no lyric) and
-continuations ("-", or a lyric that starts with "+") keep their lyrics and take no character.
+continuations ("-", or a lyric that starts with "+") keep their lyrics and take no character;
+a MIDI file has no rests among its notes, and a note there without a lyric sings too.
 
 Each character becomes its syllable as the window makes it: its built-in pinyin, then the first
 row of the built-in table of 409 Mandarin syllables. The note's lyric becomes the row's first

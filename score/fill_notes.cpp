@@ -98,7 +98,7 @@ FillPlan PlanFill(const std::vector<ScoreNote>& notes, const FillOptions& option
     std::size_t firstWithout = notes.size();
     std::size_t without = 0;
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        if (!SingsAUnit(notes[i].lyric))
+        if (!SingsAUnit(notes[i].lyric, options.emptyLyricIsRest))
             continue;
         if (next < units.size()) {
             filler.sing(i, units[next++]);

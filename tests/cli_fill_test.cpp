@@ -1,5 +1,6 @@
 #include "tests/cli_support/cli_run.h"
 
+#include "project/midi_file.h"
 #include "project/ust_file.h"
 #include "tests/support/case_name.h"
 
@@ -99,6 +100,24 @@ TEST_F(CliFillFiles, FillsAProjectAsUtauWritesIt)
               "ん 1120+80@69 | ぷ 1200+240@67 | ちゅ 1440+360@64 | え 1800+120@64 | "
               "し 1920+720@62 | あ 2640+120@62 | お 2760+120@62 | R 2880+480@60 | "
               "あ 3360+480@60");
+}
+
+// A MIDI file of format 0, division 480, two notes without lyrics: each sings, split as in any
+// project.
+TEST_F(CliFillFiles, FillsTheNotesOfAMidiFile)
+{
+    using namespace std::string_literals;
+    const std::string track = "\x00\x90\x3C\x64\x83\x60\x80\x3C\x40"
+                              "\x00\x90\x3E\x64\x83\x60\x3E\x00"
+                              "\x00\xFF\x2F\x00"s;
+    const std::string bytes = "MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk\0\0\0"s
+        + static_cast<char>(track.size()) + track;
+    const QString project = write("song.mid", bytes);
+    const auto result = RunCliOn({"fill", project, "--lyrics=-", "-o", path("out.midi")}, "你好");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(notesOf(*ReadMidiFile(read(path("out.midi")), std::nullopt)),
+              "に 0+480@60 | は 480+360@62 | お 840+120@62");
 }
 
 TEST_F(CliFillFiles, LyricsFromStandardInputInRomajiUnsplit)
