@@ -72,6 +72,16 @@ std::int64_t WholeNumber(const YamlEvent& value, std::string_view what)
 
 bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || IsLineBreak(c); }
+
+// Whether a colon comes before `at`, past blanks on the same line.
+bool AfterColon(std::string_view bytes, std::size_t at)
+{
+    while (at > 0 && (bytes[at - 1] == ' ' || bytes[at - 1] == '\t'))
+        --at;
+    return at > 0 && bytes[at - 1] == ':';
+}
+
 class UstxReader {
 public:
     explicit UstxReader(std::string_view bytes)
@@ -269,6 +279,9 @@ private:
                 break;
             case 2: read.note.tone = static_cast<int>(WholeNumber(value, what)); break;
             default:
+                // An empty value with no colon before it ("{lyric}") has nowhere to put one.
+                if (span.begin == span.end && !AfterColon(m_bytes, span.begin))
+                    Fail(value.start, "the note gives lyric without a value");
                 read.note.lyric = std::string(value.value);
                 place.lyric = span;
                 break;
@@ -373,17 +386,22 @@ public:
                 throw std::out_of_range("the fill names a note that the project does not have");
             const ScoreNote& note = m_notes[fill.note];
             const NotePlace& place = m_places[fill.note];
-            const auto scalar = [&](std::string_view lyric) {
-                std::optional<std::string> text = YamlScalar(lyric);
+            const auto scalar = [&](std::string_view lyric, bool plainAllowed) {
+                std::optional<std::string> text = YamlScalar(lyric, plainAllowed);
                 if (!text.has_value())
                     throw ProjectError(DescribePlace(place.start) + ": the lyric for note "
                                        + std::to_string(fill.note + 1) + " is not UTF-8");
                 return *std::move(text);
             };
-            if (fill.lyric != note.lyric)
-                edits.push_back(replacement(place.lyric, scalar(fill.lyric)));
-            if (fill.duration != note.duration)
-                edits.push_back(replacement(place.duration, std::to_string(fill.duration)));
+            if (fill.lyric != note.lyric) {
+                edits.push_back(
+                    replacement(place.lyric, scalar(fill.lyric, endsApart(place.lyric))));
+            }
+            if (fill.duration != note.duration) {
+                const std::string length = std::to_string(fill.duration);
+                edits.push_back(replacement(
+                    place.duration, endsApart(place.duration) ? length : "'" + length + "'"));
+            }
             if (fill.added.empty())
                 continue;
             std::string text;
@@ -391,7 +409,7 @@ public:
             UstxNewNote added{note.position - place.partPosition + fill.duration, 0, note.tone, {}};
             for (const AddedNote& part : fill.added) {
                 added.duration = part.duration;
-                added.lyric = scalar(part.lyric);
+                added.lyric = scalar(part.lyric, true);
                 if (place.layout == NoteLayout::FlowInFlow) {
                     text += ", " + UstxFlowNote(added);
                 } else if (place.layout == NoteLayout::FlowInBlock) {
@@ -402,6 +420,10 @@ public:
                     text += UstxBlockNote(added, place.dashColumn, place.keyColumn, lineEnd);
                 }
                 added.position += part.duration;
+                if (added.position > std::numeric_limits<std::int32_t>::max())
+                    throw ProjectError(DescribePlace(place.start) + ": the notes split off note "
+                                       + std::to_string(fill.note + 1)
+                                       + " end past the last tick that OpenUtau reads");
             }
             // A file whose last line has no line end: the new notes go on lines of their own,
             // and the file still ends without one.
@@ -431,9 +453,21 @@ public:
     }
 
 private:
+    // Whether a plain scalar in the span's place ends where the span does: a quoted one may
+    // stand right against what follows it ('a'#b).
+    bool endsApart(const ScalarSpan& span) const
+    {
+        return span.block || span.end == m_bytes.size() || IsBlank(m_bytes[span.end])
+            || std::string_view(",]}").find(m_bytes[span.end]) != std::string_view::npos;
+    }
+
     // A scalar's new text in its place; a block scalar's line end stays.
     Edit replacement(const ScalarSpan& span, std::string text) const
     {
+        // An empty value stands right after its colon, a quoted one may stand right against
+        // what comes before it ("a":'b').
+        if (span.begin > 0 && !IsBlank(m_bytes[span.begin - 1]))
+            text.insert(0, " ");
         Edit edit{span.begin, span.end, std::move(text)};
         if (span.block && span.end > span.begin && IsLineBreak(m_bytes[span.end - 1]))
             edit.text += LineEndBefore(m_bytes, span.end);

@@ -103,7 +103,7 @@ void AppendEscaped(std::string& out, char32_t c)
 
 } // namespace
 
-std::optional<std::string> YamlScalar(std::string_view text)
+std::optional<std::string> YamlScalar(std::string_view text, bool plainAllowed)
 {
     bool escaped = false;
     for (std::size_t at = 0; at < text.size();) {
@@ -125,7 +125,7 @@ std::optional<std::string> YamlScalar(std::string_view text)
         }
         return out + '"';
     }
-    if (!NeedsQuotes(text))
+    if (plainAllowed && !NeedsQuotes(text))
         return std::string(text);
     std::string out = "'";
     for (const char c : text) {

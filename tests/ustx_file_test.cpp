@@ -192,6 +192,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "voice_parts: [{notes: [{lyric: 春, duration: 480, tone: 60, position: 0}]}]",
                    "voice_parts: [{notes: [{lyric: 'no', duration: 360, tone: 60, position: 0}, "
                        + std::string(kFlowNote) + "]}]"},
+        LayoutCase{"EmptyLyricRightAfterItsColon",
+                   "voice_parts:\n- notes:\n  - lyric:\n    position: 0\n    tone: 60\n"
+                   "    duration: 1\n",
+                   "voice_parts:\n- notes:\n  - lyric: 'no'\n    position: 0\n    tone: 60\n"
+                   "    duration: 1\n"},
         LayoutCase{"BlockScalarLyricAndNoLastLineEnd",
                    "voice_parts:\n- notes:\n  -\n    lyric: |\n      春\n\n    position: 0\n"
                    "    tone: 60\n    duration: 480",
