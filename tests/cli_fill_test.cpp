@@ -2,6 +2,7 @@
 
 #include "project/midi_file.h"
 #include "project/ust_file.h"
+#include "project/ustx_file.h"
 #include "tests/support/case_name.h"
 
 #include <QDir>
@@ -100,6 +101,32 @@ TEST_F(CliFillFiles, FillsAProjectAsUtauWritesIt)
               "ん 1120+80@69 | ぷ 1200+240@67 | ちゅ 1440+360@64 | え 1800+120@64 | "
               "し 1920+720@62 | あ 2640+120@62 | お 2760+120@62 | R 2880+480@60 | "
               "あ 3360+480@60");
+}
+
+// A project as OpenUtau writes it (ustx_version 0.9): the first track's notes across its two
+// voice parts, or with --track the other track's.
+TEST_F(CliFillFiles, FillsAProjectAsOpenUtauWritesIt)
+{
+    const QString project
+        = QString::fromUtf8(TAVENOR_TEST_DATA_DIR) + QStringLiteral("/spring_dawn.ustx");
+    const QString out = path("filled.ustx");
+    const auto result = RunCliOn({"fill", project, "-o", out, "--romaji", "--tail=60"}, "");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    const std::string filled = read(out);
+    EXPECT_EQ(notesOf(*ReadUstxFile(filled, std::nullopt)), 
+              // 春 chun, 眠 mian, 不 bu, 觉 jue, 晓 xiao, 处 chu, a continuation, 闻 wen
+              "chu 0+420@60 | n 420+60@60 | mi 480+360@62 | a 840+60@62 | n 900+60@62 | "
+              "pu 960+240@64 | chu 1200+660@62 | e 1860+60@62 | shi 1920+360@60 | "
+              "a 2280+60@60 | o 2340+60@60 | chu 2400+480@62 | - 2880+480@62 | "
+              "we 3360+420@64 | n 3780+60@64");
+    EXPECT_EQ(notesOf(*ReadUstxFile(filled, 2)), notesOf(*ReadUstxFile(read(project), 2)));
+
+    const auto second = RunCliOn(
+        {"fill", project, "-o", out, "--track=2", "--lyrics=-", "--split=no"}, "鲁绿");
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.err, "");
+    EXPECT_EQ(notesOf(*ReadUstxFile(read(out), 2)), "る 480+480@55 | り 960+480@57");
 }
 
 // A MIDI file of format 0, division 480, two notes without lyrics: each sings, split as in any
