@@ -105,19 +105,24 @@ void appendUtf8(char16_t character, std::string& utf8)
     }
 }
 
-} // namespace
-
-std::optional<std::size_t> AppendShiftJisAsUtf8(std::string_view shiftJis, std::string& utf8)
+// Hands each character of Shift-JIS text but ASCII to character, and each run of ASCII to ascii;
+// stops at the first byte that starts no character and returns its offset.
+template <typename Ascii, typename Character>
+std::optional<std::size_t> readShiftJis(std::string_view shiftJis, Ascii ascii, Character character)
 {
     const ShiftJisTables& tables = ShiftJisTables::instance();
     std::size_t offset = 0;
     while (offset < shiftJis.size()) {
-        const auto byte = static_cast<unsigned char>(shiftJis[offset]);
-        if (byte < 0x80) {
-            utf8 += static_cast<char>(byte);
-            ++offset;
-            continue;
+        std::size_t end = offset;
+        while (end < shiftJis.size() && static_cast<unsigned char>(shiftJis[end]) < 0x80)
+            ++end;
+        if (end > offset) {
+            ascii(shiftJis.substr(offset, end - offset));
+            offset = end;
+            if (offset == shiftJis.size())
+                break;
         }
+        const auto byte = static_cast<unsigned char>(shiftJis[offset]);
         std::uint16_t code = byte;
         std::size_t length = 1;
         if (isLead(byte)) {
@@ -129,13 +134,28 @@ std::optional<std::size_t> AppendShiftJisAsUtf8(std::string_view shiftJis, std::
             code = static_cast<std::uint16_t>(byte << 8 | trail);
             length = 2;
         }
-        const char16_t character = tables.character(code);
-        if (character == kNoCharacter)
+        const char16_t decoded = tables.character(code);
+        if (decoded == kNoCharacter)
             return offset;
-        appendUtf8(character, utf8);
+        character(decoded);
         offset += length;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::size_t> FindInvalidShiftJis(std::string_view shiftJis)
+{
+    return readShiftJis(
+        shiftJis, [](std::string_view) {}, [](char16_t) {});
+}
+
+std::optional<std::size_t> AppendShiftJisAsUtf8(std::string_view shiftJis, std::string& utf8)
+{
+    return readShiftJis(
+        shiftJis, [&utf8](std::string_view ascii) { utf8 += ascii; },
+        [&utf8](char16_t character) { appendUtf8(character, utf8); });
 }
 
 bool AppendUtf8AsShiftJis(std::string_view utf8, std::string& shiftJis)

@@ -10,6 +10,10 @@ namespace tavenor {
 // Shift-JIS as Windows' code page 932 has it, which UTAU writes, from tables built into the
 // program so that the core needs no converter.
 
+// The offset of the first byte of Shift-JIS text that starts no character (an unassigned byte, or
+// a lead byte without a valid trail), or nothing when every byte belongs to one.
+std::optional<std::size_t> FindInvalidShiftJis(std::string_view shiftJis);
+
 // Appends the UTF-8 of Shift-JIS text to utf8. Returns the offset of the first byte that starts
 // no character (an unassigned byte, or a lead byte without a valid trail), or nothing when every
 // byte belongs to one; utf8 then holds what came before it.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -78,9 +77,8 @@ std::string placed(std::size_t lineIndex, const std::string& what)
 // UTAU numbers its note sections from 0000, four digits at least.
 std::string numberedHeader(std::size_t number)
 {
-    char header[32];
-    std::snprintf(header, sizeof header, "[#%04zu]", number);
-    return header;
+    const std::string digits = std::to_string(number);
+    return "[#" + std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits + "]";
 }
 
 class UstFile : public ProjectFile {
@@ -100,6 +98,7 @@ public:
     std::string filled(const FillPlan& plan) const override
     {
         std::vector<Edit> edits;
+        edits.reserve(3 * plan.fills.size() + (m_kind == UstKind::Project ? m_notes.size() : 0));
         std::size_t inserted = 0;
         std::size_t next = 0;
         for (const NoteFill& fill : plan.fills) {
@@ -185,8 +184,9 @@ private:
     }
 
     // A file with the byte-order mark is UTF-8, as the hosts' readers take it. Otherwise a
-    // project says so in its head; a plugin's file without the mark is Shift-JIS, even when its
-    // bytes would also be valid UTF-8, since that is what UTAU reads back.
+    // project may name its charset before its first note (Charset=); a plugin's file without the
+    // mark is Shift-JIS, even when its bytes would also be valid UTF-8, since that is what UTAU
+    // reads back.
     void findEncoding()
     {
         m_encoding = m_hasByteOrderMark ? Encoding::Utf8 : Encoding::ShiftJis;
@@ -209,24 +209,26 @@ private:
                      || equalsIgnoringAsciiCase(charset, "Windows-31J"))
                 m_encoding = Encoding::ShiftJis;
             else
-                throw ProjectError(
-                    placed(i, "the charset is neither Shift_JIS nor UTF-8, which this reads"));
+                throw ProjectError(placed(i, "the Charset is neither Shift_JIS nor UTF-8"));
         }
     }
 
+    // Checked as one text, so that a character cut by a line end is found too; the error names
+    // the line that holds the first bad byte.
     void checkEncoding() const
     {
-        std::string scratch;
-        for (std::size_t i = 0; i < m_lines.size(); ++i) {
-            const std::string_view line = text(m_lines[i]);
-            const std::optional<std::size_t> bad = m_encoding == Encoding::Utf8
-                ? FindInvalidUtf8(line)
-                : AppendShiftJisAsUtf8(line, scratch);
-            scratch.clear();
-            if (bad)
-                throw ProjectError(
-                    placed(i, "byte " + std::to_string(*bad + 1) + " is not " + encodingName()));
-        }
+        const std::size_t start = m_hasByteOrderMark ? kByteOrderMark.size() : 0;
+        const std::string_view body = std::string_view(m_bytes).substr(start);
+        const std::optional<std::size_t> bad
+            = m_encoding == Encoding::Utf8 ? FindInvalidUtf8(body) : FindInvalidShiftJis(body);
+        if (!bad)
+            return;
+        const std::size_t offset = start + *bad;
+        const auto line = std::partition_point(
+            m_lines.begin(), m_lines.end(), [offset](const Line& l) { return l.next <= offset; });
+        throw ProjectError(placed(static_cast<std::size_t>(line - m_lines.begin()),
+                                  "byte " + std::to_string(offset - line->begin + 1) + " is not "
+                                      + encodingName()));
     }
 
     std::string decoded(std::string_view bytes) const
@@ -337,15 +339,22 @@ private:
     // A lyric in the file's encoding, or the error that names its note (counted from 1).
     std::string encoded(const std::string& lyric, std::size_t note, bool added) const
     {
-        const std::string which = "note " + std::to_string(note + 1) + ": "
-            + (added ? "the lyric of a note split off it, \"" : "the lyric \"") + lyric + "\"";
+        const auto error = [&](const char* what) {
+            return ProjectError("note " + std::to_string(note + 1) + ": "
+                                + (added ? "the lyric of a note split off it, \"" : "the lyric \"")
+                                + lyric + "\" " + what);
+        };
         if (lyric.find_first_of("\r\n") != std::string::npos)
-            throw ProjectError(which + " holds a line break");
+            throw error("holds a line break");
+        if (m_encoding == Encoding::Utf8) {
+            if (FindInvalidUtf8(lyric))
+                throw error("is not UTF-8");
+            return lyric;
+        }
         std::string bytes;
-        if (m_encoding == Encoding::Utf8 ? FindInvalidUtf8(lyric).has_value()
-                                         : !AppendUtf8AsShiftJis(lyric, bytes))
-            throw ProjectError(which + " cannot be written in " + encodingName());
-        return m_encoding == Encoding::Utf8 ? lyric : bytes;
+        if (!AppendUtf8AsShiftJis(lyric, bytes))
+            throw error("cannot be written in Shift-JIS");
+        return bytes;
     }
 
     // The line end that the note's own header line has.

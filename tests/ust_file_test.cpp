@@ -16,7 +16,8 @@ namespace {
 
 // Files shaped as the hosts write them: a UTAU project (Shift-JIS, CR LF), the plugin file of
 // OpenUtau with encoding=UTF-8 (the byte-order mark, LF) and that of UTAU (Shift-JIS, CR LF).
-// Each X.filled.ust is X.ust edited by hand as its fill below must write it.
+// Each X.filled.ust is X.ust with the edits that its fill below must make, made apart from the
+// writer (the sections renumbered or inserted, the lyrics and lengths changed).
 std::string dataFile(const std::string& name)
 {
     std::ifstream in(std::string(TAVENOR_TEST_DATA_DIR) + "/" + name, std::ios::binary);
@@ -198,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"ContextSectionInAProject", UstKind::Project, "[#SETTING]\n[#PREV]\n",
                   "line 2: unexpected section [#PREV]"},
         ErrorCase{"UnknownCharset", UstKind::Project, "[#SETTING]\nCharset=EUC-JP\n",
-                  "line 2: the charset is neither Shift_JIS nor UTF-8, which this reads"},
+                  "line 2: the Charset is neither Shift_JIS nor UTF-8"},
         // UTF-8 without the mark: E3 81 is a Shift-JIS character, but 82 then has no trail.
         ErrorCase{"Utf8WithoutTheMark", UstKind::PluginTempFile,
                   "[#SETTING]\n[#0000]\nLength=480\nLyric=\xE3\x81\x82\nNoteNum=60\n",
