@@ -79,7 +79,9 @@ TrackNotes readNotes(std::string_view bytes, const MidiTrack& track)
         bool closed = false;
     };
     std::vector<Found> found;
+    // The open notes of each key and channel, oldest first from its head.
     std::vector<std::vector<std::size_t>> open(16 * 128);
+    std::vector<std::size_t> openHead(16 * 128, 0);
     std::size_t pendingLyric = kNone;
     std::size_t lastOnWithoutLyric = kNone;
     std::int64_t tick = -1;
@@ -99,7 +101,8 @@ TrackNotes readNotes(std::string_view bytes, const MidiTrack& track)
             lastOnWithoutLyric = kNone;
             tick = event.tick;
         }
-        std::vector<std::size_t>& sounding = open[(event.status & 0x0Fu) * 128 + event.key];
+        const std::size_t key = (event.status & 0x0Fu) * 128 + event.key;
+        std::vector<std::size_t>& sounding = open[key];
         if (event.kind == MidiEventKind::Lyric) {
             settleLyric();
             pendingLyric = i;
@@ -112,11 +115,14 @@ TrackNotes readNotes(std::string_view bytes, const MidiTrack& track)
             pendingLyric = kNone;
             sounding.push_back(found.size());
             found.push_back(note);
-        } else if (event.kind == MidiEventKind::NoteOff && !sounding.empty()) {
-            Found& note = found[sounding.front()];
+        } else if (event.kind == MidiEventKind::NoteOff && openHead[key] < sounding.size()) {
+            Found& note = found[sounding[openHead[key]++]];
             note.note.off = i;
             note.closed = true;
-            sounding.erase(sounding.begin());
+            if (openHead[key] == sounding.size()) {
+                sounding.clear();
+                openHead[key] = 0;
+            }
         }
     }
     settleLyric();
@@ -154,10 +160,11 @@ TrackNotes readNotes(std::string_view bytes, const MidiTrack& track)
     return notes;
 }
 
-std::string lyricEvent(std::string_view lyric)
+// `note` is the offset of the note-on that the lyric is for, to name in an error.
+std::string lyricEvent(std::string_view lyric, std::size_t note)
 {
     if (lyric.size() > kLongestMidiNumber)
-        throw ProjectError("a lyric too long for a MIDI file");
+        fail(note, "the note's lyric is too long for a MIDI file");
     std::string event = "\xFF\x05";
     AppendMidiNumber(event, static_cast<std::uint32_t>(lyric.size()));
     event += lyric;
@@ -183,16 +190,16 @@ public:
     void fill(const ScoreNote& note, const MidiNote& midi, const NoteFill& fill)
     {
         const std::vector<MidiEvent>& events = m_track.events;
+        const MidiEvent& on = events[midi.on];
         if (midi.lyric) {
             if (lyricText(m_bytes, events[*midi.lyric]) != fill.lyric)
-                m_lyrics.emplace_back(*midi.lyric, lyricEvent(fill.lyric));
+                m_lyrics.emplace_back(*midi.lyric, lyricEvent(fill.lyric, on.begin));
         } else if (!fill.lyric.empty()) {
-            insert(midi.on, note.position, lyricEvent(fill.lyric));
+            insert(midi.on, note.position, lyricEvent(fill.lyric, on.begin));
         }
         if (fill.duration == note.duration && fill.added.empty())
             return;
 
-        const MidiEvent& on = events[midi.on];
         if (midi.overlaps) {
             fail(on.begin,
                  "the note at tick " + std::to_string(on.tick) + " overlaps another of key "
@@ -206,9 +213,10 @@ public:
             insert(slot(end, midi.on), end, off);
         }
         for (const AddedNote& added : fill.added) {
+            // An empty lyric too: without it, a lyric that no note sang there would become the
+            // new note's.
             const std::size_t at = slot(end, midi.on);
-            if (!added.lyric.empty())
-                insert(at, end, lyricEvent(added.lyric));
+            insert(at, end, lyricEvent(added.lyric, on.begin));
             insert(at, end,
                    {static_cast<char>(on.status), static_cast<char>(on.key),
                     static_cast<char>(on.velocity)});

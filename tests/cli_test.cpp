@@ -8,6 +8,7 @@
 #include "romaji/convert_pinyin_text.h"
 #include "tests/support/built_in_table.h"
 #include "tests/support/case_name.h"
+#include "tests/support/first_difference.h"
 #include "tests/support/review_marker.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +114,7 @@ TEST(CliConvert, EveryRecordIsTheConversionOfItsLine)
         EXPECT_EQ(object.value("final").toString(), printed(texts.final)) << line;
         EXPECT_EQ(object.value("history").toString(), printed(texts.history)) << line;
     }
-    EXPECT_EQ(plain.out, expectedPlain);
+    EXPECT_EQ(testing::FirstDifference(plain.out, expectedPlain), "");
 }
 
 TEST(CliConvert, PlainOutputIsTheFinalTextWithLfBreaksAndAnEmptyLineBetweenRecords)
@@ -411,8 +412,7 @@ TEST(CliHugeInput, LinesOfOneMegabyteConvertWhole)
     const auto result = RunCliOn({"convert"}, line + "\n" + line);
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_TRUE(result.out == expected + "\n" + expected)
-        << "output of " << result.out.size() << " bytes";
+    EXPECT_EQ(testing::FirstDifference(result.out, expected + "\n" + expected), "");
 
     const auto invalidAtTheEnd = RunCliOn({"convert"}, line + "\n" + line + "\xFF");
     EXPECT_EQ(invalidAtTheEnd.exitCode, 1);

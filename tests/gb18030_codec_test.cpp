@@ -3,6 +3,7 @@
 #include "text/gb18030_map.h"
 
 #include "tests/support/case_name.h"
+#include "tests/support/first_difference.h"
 #include "tests/support/review_marker.h"
 
 #include <QStringDecoder>
@@ -94,11 +95,9 @@ std::string utf8Of(const QString& text)
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
-// Where two long texts first differ, for a readable failure.
-template <typename Text> std::ptrdiff_t firstDifference(const Text& a, const Text& b)
-{
-    return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
-}
+// A text's bytes for showing where it differs, UTF-8 for a QString.
+std::string bytesOf(const QString& text) { return utf8Of(text); }
+const std::string& bytesOf(const std::string& text) { return text; }
 
 // Windows' Qt has no ICU to compare with; the Linux build compares, and the command line's
 // results are compared across the two systems.
@@ -112,7 +111,7 @@ protected:
 };
 
 #define EXPECT_SAME_TEXT(ours, icu)                                                                \
-    EXPECT_TRUE((ours) == (icu)) << "first difference at " << firstDifference(ours, icu)
+    EXPECT_TRUE((ours) == (icu)) << testing::FirstDifference(bytesOf(ours), bytesOf(icu))
 
 TEST(Gb18030Tables, MapEveryCharacterOnce) { EXPECT_TRUE(Gb18030Map::instance().usable()); }
 

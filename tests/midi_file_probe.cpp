@@ -26,10 +26,14 @@ std::string contentsOf(const char* path)
 
 std::vector<std::string> fieldsOf(const std::string& line)
 {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, '\t');)
-        fields.push_back(field);
+    // An empty last field is a field: an added note may have no lyric.
+    std::vector<std::string> fields{""};
+    for (const char c : line) {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
     return fields;
 }
 

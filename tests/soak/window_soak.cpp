@@ -8,7 +8,10 @@
 //
 // A failure names the seed and the action; the same seed replays the same run. --memory adds
 // resident memory against history size, beside Qt's floor: a bare QPlainTextEdit that receives
-// the same history text in the same steps (in a second process, window_soak --floor FILE).
+// the same history text in the same steps (in a second process, window_soak --floor FILE). It
+// fails when a history line costs more than 1.2 times what it costs the floor, or when actions
+// that add no history grow memory by more than 64 KiB. Arguments it cannot read are a usage
+// error (exit 2).
 
 #include "app/application_setup.h"
 #include "app/main_window.h"
@@ -616,11 +619,21 @@ private:
     int m_refusedEdits = 0;
 };
 
+// What --memory allows: a history line may cost this much more than it costs Qt's floor, and
+// actions that add no history may grow memory by this much.
+constexpr double kMostGrowthPerLineOverFloor = 1.2;
+constexpr double kMostGrowthWithoutHistoryKiB = 64;
+
 struct Options {
     int actions = 2000;
     std::uint64_t seed = 1;
     bool memory = false;
     QString floorRecord;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 Options parse(const QStringList& arguments)
@@ -635,10 +648,17 @@ Options parse(const QStringList& arguments)
         else
             numbers << arguments[i];
     }
+    if (numbers.size() > 2)
+        throw UsageError("more than ACTIONS and SEED: " + numbers[2].toStdString());
+    bool read = true;
     if (!numbers.isEmpty())
-        options.actions = numbers[0].toInt();
+        options.actions = numbers[0].toInt(&read);
+    if (!read || options.actions < 1)
+        throw UsageError("ACTIONS must be a whole number above 0, not " + numbers[0].toStdString());
     if (numbers.size() > 1)
-        options.seed = numbers[1].toULongLong();
+        options.seed = numbers[1].toULongLong(&read);
+    if (!read)
+        throw UsageError("SEED must be a whole number, not " + numbers[1].toStdString());
     return options;
 }
 
@@ -698,6 +718,8 @@ int runSoak(const Options& options)
     record->flush();
     const FloorFigures floor = measureFloor(record->fileName());
     const int lines = end.historyLines - quarter.historyLines;
+    if (lines < 1)
+        throw SoakFailure("no history lines after the first quarter to measure memory by");
     const double perLine = (end.residentKiB - quarter.residentKiB) * 1024 / lines;
     const double floorPerLine = floor.growthKiB * 1024 / floor.lines;
     std::printf("memory: +%.0f KiB for the last %d history lines, %.0f bytes a line; Qt's floor (a "
@@ -711,6 +733,19 @@ int runSoak(const Options& options)
     std::printf("memory: %+.0f KiB over %d actions that add no history (focus and cursor moves, "
                 "selections, copies, keys for read-only boxes)\n",
                 afterMoves - end.residentKiB, soak.actions() - options.actions);
+    char failure[160] = "";
+    if (perLine > kMostGrowthPerLineOverFloor * floorPerLine) {
+        std::snprintf(failure, sizeof failure,
+                      "memory: a history line costs %.2f times what it costs Qt's floor, more "
+                      "than %.1f",
+                      perLine / floorPerLine, kMostGrowthPerLineOverFloor);
+    } else if (afterMoves - end.residentKiB > kMostGrowthWithoutHistoryKiB) {
+        std::snprintf(failure, sizeof failure,
+                      "memory: actions that add no history grew it by %.0f KiB, more than %.0f",
+                      afterMoves - end.residentKiB, kMostGrowthWithoutHistoryKiB);
+    }
+    if (failure[0] != '\0')
+        throw SoakFailure(failure);
     return 0;
 }
 
@@ -727,7 +762,14 @@ int main(int argc, char* argv[])
     });
     QApplication application(argc, argv);
     tavenor::SetUpApplication();
-    const tavenor::Options options = tavenor::parse(QCoreApplication::arguments());
+    tavenor::Options options;
+    try {
+        options = tavenor::parse(QCoreApplication::arguments());
+    } catch (const tavenor::UsageError& error) {
+        std::fprintf(stderr, "window_soak: %s\nusage: window_soak [ACTIONS [SEED]] [--memory]\n",
+                     error.what());
+        return 2;
+    }
     try {
         if (!options.floorRecord.isEmpty())
             return tavenor::RunFloor(options.floorRecord);
