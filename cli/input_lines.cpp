@@ -1,6 +1,6 @@
 #include "cli/input_lines.h"
 
-#include "codec/utf8_validation.h"
+#include "text/utf8_validation.h"
 
 #include <algorithm>
 #include <istream>

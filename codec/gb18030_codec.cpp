@@ -2,7 +2,7 @@
 
 #include "text/gb18030_map.h"
 #include "codec/utf8_text.h"
-#include "codec/utf8_validation.h"
+#include "text/utf8_validation.h"
 #include "text/bytes_at_a_time.h"
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include "cli/cli.h"
 #include "codec/gb18030_codec.h"
 #include "codec/utf8_text.h"
-#include "codec/utf8_validation.h"
+#include "text/utf8_validation.h"
 #include "romaji/convert_pinyin_text.h"
 #include "tests/support/built_in_table.h"
 

@@ -1,6 +1,6 @@
 #include "codec/gb18030_codec.h"
-#include "codec/gb18030_map.h"
 #include "codec/utf8_text.h"
+#include "text/gb18030_map.h"
 
 #include "tests/support/case_name.h"
 #include "tests/support/review_marker.h"

@@ -1,4 +1,4 @@
-#include "codec/utf8_validation.h"
+#include "text/utf8_validation.h"
 
 #include "tests/support/case_name.h"
 
