@@ -5,6 +5,7 @@
 #include "pinyin/unihan_pinyin_provider.h"
 #include "project/midi_file.h"
 #include "project/ust_file.h"
+#include "project/ustx_file.h"
 #include "score/fill_report_text.h"
 
 #include <QFile>
@@ -28,9 +29,9 @@ std::unique_ptr<ProjectFile> readProject(std::string_view bytes, const FillArgum
     switch (arguments.format) {
     case ProjectFormat::Ust: return ReadUstFile(bytes, UstKind::Project);
     case ProjectFormat::Midi: return ReadMidiFile(bytes, arguments.track);
-    case ProjectFormat::Ustx: break;
+    case ProjectFormat::Ustx: return ReadUstxFile(bytes, arguments.track);
     }
-    throw ProjectError("this format is not supported yet");
+    throw ProjectError("unknown project format");
 }
 
 } // namespace
