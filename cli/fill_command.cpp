@@ -93,9 +93,6 @@ int RunFillCommand(const FillArguments& arguments, CliStreams streams)
     std::string filled;
     try {
         const std::unique_ptr<ProjectFile> project = readProject(bytes.view(), arguments);
-        // The project keeps what it needs of the bytes: a file's worth less at the peak, while
-        // the filled bytes are made.
-        bytes = InputBuffer();
         SyllableTable table;
         LoadSyllableTable(table);
         plan = PlanFill(project->notes(), options, table, UnihanPinyinProvider());

@@ -17,8 +17,7 @@ public:
 };
 
 // A project read from its bytes: the notes to fill, in time order, and the same bytes with a
-// fill applied. Every byte that the plan does not change is kept as it was. A reader keeps its
-// own copy of what it needs: the bytes it was given may go once it returns.
+// fill applied. Every byte that the plan does not change is kept as it was.
 class ProjectFile {
 public:
     virtual ~ProjectFile() = default;
