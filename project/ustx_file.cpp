@@ -329,11 +329,15 @@ std::string_view LineEndBefore(std::string_view bytes, std::size_t at)
     return bytes.compare(first, 2, "\r\n") == 0 ? "\r\n" : bytes.substr(first, 1);
 }
 
-// Bytes from `begin` to `end` replaced by `text`; an insertion where they are equal.
+// What the fill changes at one place of the bytes: from `begin` to `end` (where they are equal,
+// an insertion). Its text is made as the output is written, so that a long fill does not hold
+// it twice.
 struct Edit {
+    enum class What { Lyric, Duration, AddedNotes };
     std::size_t begin;
     std::size_t end;
-    std::string text;
+    const NoteFill* fill;
+    What what;
 };
 
 class UstxFile final : public ProjectFile {
@@ -381,71 +385,34 @@ public:
     std::string filled(const FillPlan& plan) const override
     {
         std::vector<Edit> edits;
+        std::size_t addedNotes = 0;
         for (const NoteFill& fill : plan.fills) {
             if (fill.note >= m_notes.size())
                 throw std::out_of_range("the fill names a note that the project does not have");
             const ScoreNote& note = m_notes[fill.note];
             const NotePlace& place = m_places[fill.note];
-            const auto scalar = [&](std::string_view lyric, bool plainAllowed) {
-                std::optional<std::string> text = YamlScalar(lyric, plainAllowed);
-                if (!text.has_value())
-                    throw ProjectError(DescribePlace(place.start) + ": the lyric for note "
-                                       + std::to_string(fill.note + 1) + " is not UTF-8");
-                return *std::move(text);
-            };
-            if (fill.lyric != note.lyric) {
-                edits.push_back(
-                    replacement(place.lyric, scalar(fill.lyric, endsApart(place.lyric))));
-            }
+            if (fill.lyric != note.lyric)
+                edits.push_back({place.lyric.begin, place.lyric.end, &fill, Edit::What::Lyric});
             if (fill.duration != note.duration) {
-                const std::string length = std::to_string(fill.duration);
-                edits.push_back(replacement(
-                    place.duration, endsApart(place.duration) ? length : "'" + length + "'"));
+                edits.push_back(
+                    {place.duration.begin, place.duration.end, &fill, Edit::What::Duration});
             }
-            if (fill.added.empty())
-                continue;
-            std::string text;
-            const std::string_view lineEnd = LineEndBefore(m_bytes, place.insertAt);
-            UstxNewNote added{note.position - place.partPosition + fill.duration, 0, note.tone, {}};
-            for (const AddedNote& part : fill.added) {
-                added.duration = part.duration;
-                added.lyric = scalar(part.lyric, true);
-                if (place.layout == NoteLayout::FlowInFlow) {
-                    text += ", " + UstxFlowNote(added);
-                } else if (place.layout == NoteLayout::FlowInBlock) {
-                    text += std::string(place.dashColumn, ' ') + '-'
-                        + std::string(place.keyColumn - place.dashColumn - 1, ' ')
-                        + UstxFlowNote(added) + std::string(lineEnd);
-                } else {
-                    text += UstxBlockNote(added, place.dashColumn, place.keyColumn, lineEnd);
-                }
-                added.position += part.duration;
-                if (added.position > std::numeric_limits<std::int32_t>::max())
-                    throw ProjectError(DescribePlace(place.start) + ": the notes split off note "
-                                       + std::to_string(fill.note + 1)
-                                       + " end past the last tick that OpenUtau reads");
+            if (!fill.added.empty()) {
+                edits.push_back({place.insertAt, place.insertAt, &fill, Edit::What::AddedNotes});
+                addedNotes += fill.added.size();
             }
-            // A file whose last line has no line end: the new notes go on lines of their own,
-            // and the file still ends without one.
-            if (place.layout != NoteLayout::FlowInFlow && place.insertAt == m_bytes.size()
-                && !m_bytes.empty() && !IsLineBreak(m_bytes.back())) {
-                text = std::string(lineEnd) + text.substr(0, text.size() - lineEnd.size());
-            }
-            edits.push_back({place.insertAt, place.insertAt, std::move(text)});
         }
         std::stable_sort(edits.begin(), edits.end(),
                          [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
         std::string out;
-        std::size_t extra = 0;
-        for (const Edit& edit : edits)
-            extra += edit.text.size();
-        out.reserve(m_bytes.size() + extra);
+        // Enough for the usual new note; what is reserved and never written costs no memory.
+        out.reserve(m_bytes.size() + 16 * edits.size() + 512 * addedNotes);
         std::size_t copied = 0;
         for (const Edit& edit : edits) {
             if (edit.begin < copied)
                 throw std::invalid_argument("the fill changes a note twice");
             out.append(m_bytes, copied, edit.begin - copied);
-            out += edit.text;
+            write(out, edit);
             copied = edit.end;
         }
         out.append(m_bytes, copied);
@@ -462,19 +429,82 @@ private:
     }
 
     // A scalar's new text in its place; a block scalar's line end stays.
-    Edit replacement(const ScalarSpan& span, std::string text) const
+    void replace(std::string& out, const ScalarSpan& span, std::string_view text) const
     {
         // An empty value stands right after its colon, a quoted one may stand right against
         // what comes before it ("a":'b').
         if (span.begin > 0 && !IsBlank(m_bytes[span.begin - 1]))
-            text.insert(0, " ");
-        Edit edit{span.begin, span.end, std::move(text)};
+            out += ' ';
+        out += text;
         if (span.block && span.end > span.begin && IsLineBreak(m_bytes[span.end - 1]))
-            edit.text += LineEndBefore(m_bytes, span.end);
-        return edit;
+            out += LineEndBefore(m_bytes, span.end);
     }
 
-    std::string m_bytes;
+    std::string scalar(const NoteFill& fill, std::string_view lyric, bool plainAllowed) const
+    {
+        std::optional<std::string> text = YamlScalar(lyric, plainAllowed);
+        if (!text.has_value()) {
+            throw ProjectError(DescribePlace(m_places[fill.note].start) + ": the lyric for note "
+                               + std::to_string(fill.note + 1) + " is not UTF-8");
+        }
+        return *std::move(text);
+    }
+
+    void write(std::string& out, const Edit& edit) const
+    {
+        const NoteFill& fill = *edit.fill;
+        const NotePlace& place = m_places[fill.note];
+        switch (edit.what) {
+        case Edit::What::Lyric:
+            replace(out, place.lyric, scalar(fill, fill.lyric, endsApart(place.lyric)));
+            return;
+        case Edit::What::Duration: {
+            const std::string length = std::to_string(fill.duration);
+            replace(out, place.duration, endsApart(place.duration) ? length : "'" + length + "'");
+            return;
+        }
+        case Edit::What::AddedNotes: writeAddedNotes(out, fill); return;
+        }
+    }
+
+    void writeAddedNotes(std::string& out, const NoteFill& fill) const
+    {
+        const ScoreNote& note = m_notes[fill.note];
+        const NotePlace& place = m_places[fill.note];
+        const std::size_t start = out.size();
+        const std::string_view lineEnd = LineEndBefore(m_bytes, place.insertAt);
+        UstxNewNote added{note.position - place.partPosition + fill.duration, 0, note.tone, {}};
+        for (const AddedNote& part : fill.added) {
+            added.duration = part.duration;
+            added.lyric = scalar(fill, part.lyric, true);
+            if (place.layout == NoteLayout::FlowInFlow) {
+                out += ", ";
+                out += UstxFlowNote(added);
+            } else if (place.layout == NoteLayout::FlowInBlock) {
+                out.append(place.dashColumn, ' ');
+                out += '-';
+                out.append(place.keyColumn - place.dashColumn - 1, ' ');
+                out += UstxFlowNote(added);
+                out += lineEnd;
+            } else {
+                out += UstxBlockNote(added, place.dashColumn, place.keyColumn, lineEnd);
+            }
+            added.position += part.duration;
+            if (added.position > std::numeric_limits<std::int32_t>::max())
+                throw ProjectError(DescribePlace(place.start) + ": the notes split off note "
+                                   + std::to_string(fill.note + 1)
+                                   + " end past the last tick that OpenUtau reads");
+        }
+        // A file whose last line has no line end: the new notes go on lines of their own, and
+        // the file still ends without one.
+        if (place.layout != NoteLayout::FlowInFlow && place.insertAt == m_bytes.size()
+            && !m_bytes.empty() && !IsLineBreak(m_bytes.back())) {
+            out.insert(start, lineEnd);
+            out.resize(out.size() - lineEnd.size());
+        }
+    }
+
+    std::string_view m_bytes;
     std::vector<ScoreNote> m_notes;
     std::vector<NotePlace> m_places; // the same order
 };

@@ -9,7 +9,9 @@ namespace tavenor {
 
 // What a new note carries besides its place, pitch and lyric: what OpenUtau gives a note it
 // creates (two pitch points of its default portamento, its default vibrato), since OpenUtau
-// fails on a note whose pitch has no points.
+// fails on a note whose pitch has no points. Its few lines are written here by hand, as
+// OpenUtau writes a note: libyaml's emitter writes whole documents in its own style, and the
+// rest of the file stays as it is.
 struct UstxNewNote {
     std::int64_t position = 0; // in its part
     std::int64_t duration = 0;

@@ -13,9 +13,8 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80; }
 
-// Character index to byte offset, walking from the last place asked for: the marks of
-// successive events move forward through the file (and at times a little back), so the whole
-// walk is one pass over the bytes.
+// Character index to byte offset, walking on from the last place asked for: the marks of
+// successive events never move back through the file, so the whole walk is one pass.
 class CharacterOffsets {
 public:
     CharacterOffsets(std::string_view bytes, std::size_t firstByte)
@@ -26,17 +25,14 @@ public:
 
     std::size_t byteOf(std::size_t index)
     {
+        // A mark behind the walk would place every later change wrongly: refuse the file.
+        if (index < m_index)
+            throw ProjectError("libyaml placed an event before the one read last");
         while (m_index < index && m_byte < m_bytes.size()) {
             ++m_byte;
             while (m_byte < m_bytes.size() && IsContinuationByte(m_bytes[m_byte]))
                 ++m_byte;
             ++m_index;
-        }
-        while (m_index > index) {
-            --m_byte;
-            while (IsContinuationByte(m_bytes[m_byte]))
-                --m_byte;
-            --m_index;
         }
         return m_byte;
     }

@@ -120,7 +120,8 @@ TEST_P(UstxFill, NothingToFillGivesTheSameBytes)
 
 TEST_P(UstxFill, ReplacesLyricsInPlaceAndAddsNotesInTheSameStyle)
 {
-    const auto project = ReadUstxFile(withLineEnds(kSample), std::nullopt);
+    const std::string bytes = withLineEnds(kSample);
+    const auto project = ReadUstxFile(bytes, std::nullopt);
     // Splits on both parts, quoted lyrics in and out, the part-relative positions of part 2.
     const std::string filled = project->filled(PartsPlan(
         project->notes(),

@@ -33,7 +33,8 @@ int main(int argc, char* argv[])
         }
     }
     try {
-        const auto project = tavenor::ReadUstxFile(bytes.str(), std::nullopt);
+        const std::string file = bytes.str();
+        const auto project = tavenor::ReadUstxFile(file, std::nullopt);
         std::cout << project->filled(tavenor::testing::PartsPlan(project->notes(), parts));
     } catch (const tavenor::ProjectError& error) {
         std::fprintf(stderr, "%s: %s\n", argv[1], error.what());
