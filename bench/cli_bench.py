@@ -5,20 +5,28 @@ Generates about 2.6 million characters of song-like lyrics (lines of 12 to 13 co
 characters with full-width punctuation, the same every time) and the pinyin lists that match
 them, then times `lyrics`, `lyrics --json` and `convert`, each writing to /dev/null, with the
 peak resident memory of the process. Rounds alternate between the commands, so that a busy
-machine slows them alike. --also runs any further command in the same rotation, e.g. another
-program (or an earlier build) over the same lyrics file, {lyrics}, or pinyin lists, {pinyin}. By
-default every command runs as a user runs it, free to use every processor; --cpu N pins them all
-to processor N instead, which takes a multi-threaded program's helpers away from it. The report
-says which.
+machine slows them alike. --also runs a further command in the same rotation over the same lyrics
+file, {lyrics}, or pinyin lists, {pinyin}, labelled LABEL if given as LABEL=CMD; two have names:
 
-    bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--cpu N] [--also 'CMD {lyrics}']
-        [--also 'CMD convert {pinyin}']
+    --also peer    @napi-rs/pinyin 1.8.0 under Node.js: the lyrics file read whole, its pinyin()
+                   (plain) joined by commas and written out; from the node_modules folder that
+                   `npm install @napi-rs/pinyin@1.8.0` made in --peer-folder (default /tmp);
+                   --also peer-string: its pinyinString() instead, one string for the file
+    --also iconv   iconv -f UTF-8 -t GB18030 over the lyrics file: reading and mapping alone
+
+By default every command runs as a user runs it, free to use every processor; --cpu N pins them
+all to processor N instead, which takes a multi-threaded program's helpers away from it. The
+report says which, and how long each further command takes beside `lyrics`.
+
+    bench/cli_bench.py build/release/cli/tavenor-cli [--rounds 5] [--cpu N] [--also peer]
+        [--also iconv] [--also 'LABEL=CMD {lyrics}'] [--also 'CMD convert {pinyin}']
 """
 
 import argparse
 import json
 import os
 import random
+import shlex
 import statistics
 import subprocess
 import tempfile
@@ -27,6 +35,16 @@ import time
 LINES = 208_000
 GNU_TIME = "/usr/bin/time"  # Debian package time
 PUNCTUATION = ["，", "。", "！", "？", "、"]
+# The peer's main call, pinyin(), over the whole file, its syllables (plain) joined by commas; and
+# its one-string call, pinyinString(), which makes no JavaScript string for each syllable.
+PEER_SCRIPTS = {
+    "peer": ("const { pinyin } = require('@napi-rs/pinyin');"
+             "const text = require('fs').readFileSync(process.argv[1], 'utf8');"
+             "process.stdout.write(pinyin(text, { style: 0 }).join(','));"),
+    "peer-string": ("const { pinyinString } = require('@napi-rs/pinyin');"
+                    "const text = require('fs').readFileSync(process.argv[1], 'utf8');"
+                    "process.stdout.write(pinyinString(text, { style: 0, separator: ',' }));"),
+}
 
 
 def common_characters():
@@ -69,7 +87,7 @@ def run_timed(command):
 
 def matching_pinyin(cli, lyrics_path, pinyin_path):
     """The pinyin list of every lyrics line, as the lyrics command builds it."""
-    with subprocess.Popen([cli, "lyrics", "--lu=yes", "--json", lyrics_path],
+    with subprocess.Popen([cli, "lyrics", "--lu=yes", "--json", "--quiet", lyrics_path],
                           stdout=subprocess.PIPE, text=True, encoding="utf-8") as listing, \
             open(pinyin_path, "w", encoding="utf-8") as out:
         for record in listing.stdout:
@@ -79,14 +97,34 @@ def matching_pinyin(cli, lyrics_path, pinyin_path):
         raise SystemExit(f"{cli} lyrics --json exited {listing.returncode}")
 
 
+def named_command(also, peer_folder):
+    """The label and shell command of an --also: peer, peer-string, iconv, LABEL=CMD or CMD."""
+    if also in PEER_SCRIPTS:
+        modules = os.path.join(peer_folder, "node_modules")
+        if not os.path.isdir(os.path.join(modules, "@napi-rs", "pinyin")):
+            raise SystemExit(f"no @napi-rs/pinyin in {modules}: "
+                             f"cd {peer_folder} && npm install @napi-rs/pinyin@1.8.0")
+        script = shlex.quote(PEER_SCRIPTS[also])
+        return (f"@napi-rs/pinyin 1.8.0 {'pinyinString' if also == 'peer-string' else 'pinyin'}",
+                f"NODE_PATH={shlex.quote(modules)} node -e {script} {{lyrics}}")
+    if also == "iconv":
+        return "iconv -f UTF-8 -t GB18030", "iconv -f UTF-8 -t GB18030 {lyrics}"
+    label, equals, command = also.partition("=")
+    if equals and label and " " not in label.strip() and "{" not in label:
+        return label, command
+    return also, also
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("cli", help="the tavenor-cli to time (a release build)")
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--cpu", type=int, help="run every command on this processor only")
     parser.add_argument("--also", action="append", default=[],
-                        help="a further command to time; {lyrics} stands for the lyrics file, "
-                             "{pinyin} for the pinyin lists")
+                        help="a further command to time: peer, peer-string, iconv, or [LABEL=]CMD where "
+                             "{lyrics} stands for the lyrics file, {pinyin} for the pinyin lists")
+    parser.add_argument("--peer-folder", default="/tmp",
+                        help="where npm installed @napi-rs/pinyin 1.8.0 (its node_modules' parent)")
     args = parser.parse_args()
     if not os.access(GNU_TIME, os.X_OK):
         raise SystemExit(f"{GNU_TIME} is missing: apt-get install time")
@@ -117,9 +155,11 @@ def main():
             "convert": ([args.cli, "convert", pinyin_path], pieces, "pieces/s"),
         }
         for also in args.also:
-            command = also.replace("{lyrics}", lyrics_path).replace("{pinyin}", pinyin_path)
-            commands[also] = ((["sh", "-c", command], pieces, "pieces/s") if "{pinyin}" in also
-                              else (["sh", "-c", command], characters, "characters/s"))
+            label, command = named_command(also, args.peer_folder)
+            shell = ["sh", "-c",
+                     command.replace("{lyrics}", lyrics_path).replace("{pinyin}", pinyin_path)]
+            commands[label] = ((shell, pieces, "pieces/s") if "{pinyin}" in command
+                               else (shell, characters, "characters/s"))
         runs = {name: [] for name in commands}
         for _ in range(args.rounds):
             for name, (command, _, _) in commands.items():
@@ -127,13 +167,15 @@ def main():
 
         where = f"pinned to processor {args.cpu}" if args.cpu is not None else "unpinned"
         print(f"{args.rounds} alternating rounds, {where}, output to /dev/null")
-        print(f"{'command':<24} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}")
+        print(f"{'command':<34} {'wall s (median)':>16} {'rate (millions)':>24} {'peak MiB':>9}"
+              f" {'÷ lyrics':>9}")
+        lyrics_wall = statistics.median(w for w, _ in runs["lyrics"])
         for name, measured in runs.items():
             _, count, unit = commands[name]
             wall = statistics.median(w for w, _ in measured)
             peak = max(m for _, m in measured)
             rate = f"{count / wall / 1e6:.2f} M {unit}"
-            print(f"{name:<24} {wall:>16.3f} {rate:>24} {peak:>9.1f}")
+            print(f"{name:<34} {wall:>16.3f} {rate:>24} {peak:>9.1f} {wall / lyrics_wall:>8.2f}×")
 
 
 if __name__ == "__main__":

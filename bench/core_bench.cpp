@@ -1,4 +1,4 @@
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // megabyte of lyrics is BM_LyricsToResults/524288.
 
 #include "boxes/convert_to_romaji.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
 #include "tests/support/built_in_table.h"

@@ -1,7 +1,7 @@
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
 #include <benchmark/benchmark.h>

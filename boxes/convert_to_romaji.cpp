@@ -1,6 +1,6 @@
 #include "boxes/convert_to_romaji.h"
 
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 
 namespace tavenor {
 

@@ -6,7 +6,8 @@ namespace tavenor {
 
 namespace {
 
-// Large enough that writing costs little per byte, small enough to stay in the cache.
+// Results go out a block at a time, so that the writes are few and what waits to be written stays
+// small beside the input.
 constexpr std::size_t kBlockSize = 64 * 1024;
 
 } // namespace

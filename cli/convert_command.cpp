@@ -22,11 +22,11 @@ public:
     {
         m_pinyin.clear();
         AppendUtf8AsGb18030(line, m_pinyin);
-        m_results.write(m_pinyin, lineNumber, results, reports);
+        m_results.append(m_pinyin, lineNumber, results, reports);
     }
 
 private:
-    LineResultWriter m_results;
+    LineResults m_results;
     // Reused from line to line, so that a long input costs few allocations.
     std::string m_pinyin;
 };

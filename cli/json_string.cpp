@@ -47,17 +47,13 @@ void appendEscaped(std::string_view utf8, std::string& out)
     // itself.
     out.resize(start + utf8.size() * 2);
     char* next = out.data() + start;
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (i + 8 <= utf8.size()) {
-            const EightBytes eight = EightBytes::Load(utf8.data() + i);
-            if (!anyNeedsEscape(eight)) {
-                eight.store(next);
-                next += 8;
-                i += 8;
-                continue;
-            }
-        }
-        for (const std::size_t end = std::min(i + 8, utf8.size()); i < end; ++i) {
+    WalkEightAtATime(
+        utf8, [](EightBytes eight) { return !anyNeedsEscape(eight); },
+        [&next](EightBytes eight) {
+            eight.store(next);
+            next += 8;
+        },
+        [utf8, &next, &out](std::size_t i) {
             const Escape& escape = kEscapes[static_cast<unsigned char>(utf8[i])];
             if (escape.length > 2) {
                 const auto used = static_cast<std::size_t>(next - out.data());
@@ -69,20 +65,23 @@ void appendEscaped(std::string_view utf8, std::string& out)
                 std::memcpy(next, escape.spelled, 2);
                 next += escape.length;
             }
-        }
-    }
+            return i + 1;
+        });
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 bool isAscii(std::string_view text)
 {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        if (!EightBytes::Load(text.data() + i).allAscii())
-            return false;
-    }
-    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    bool ascii = true;
+    WalkEightAtATime(
+        text, [](EightBytes eight) { return eight.allAscii(); }, [](EightBytes) {},
+        [text, &ascii](std::size_t i) {
+            if (static_cast<unsigned char>(text[i]) < 0x80)
+                return i + 1;
+            ascii = false;
+            return text.size();
+        });
+    return ascii;
 }
 
 } // namespace

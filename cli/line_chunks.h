@@ -21,11 +21,27 @@ struct LineChunk {
     std::size_t firstLine;
 };
 
-// The input cut into chunks of whole lines, each about chunkBytes long or one line if longer.
-std::vector<LineChunk> CutIntoLineChunks(std::string_view input, std::size_t chunkBytes);
+// The input cut into chunks of whole lines, each about chunkBytes long or one line if longer,
+// one chunk at a time as they are taken.
+class LineChunks {
+public:
+    LineChunks(std::string_view input, std::size_t chunkBytes)
+        : m_rest(input)
+        , m_chunkBytes(chunkBytes)
+    {
+    }
 
-// How many input bytes a chunk holds: big enough that starting a thread costs nothing beside it,
-// small enough that the results of all threads' chunks stay a few megabytes.
+    bool empty() const noexcept { return m_rest.empty(); }
+    LineChunk take();
+
+private:
+    std::string_view m_rest;
+    std::size_t m_chunkBytes;
+    std::size_t m_nextLine = 1;
+};
+
+// How many input bytes a chunk holds: many lines for each thread started, and few enough that the
+// results of a round of chunks, held until the round ends, stay small beside the input.
 constexpr std::size_t kChunkBytes = 128 * 1024;
 
 // Threads for a batch: the machine's cores, at most four; one where the count is unknown.
@@ -33,24 +49,15 @@ unsigned BatchThreads();
 
 // Converts every line of input with workers made by makeWorker(), and sends the results to output
 // in input order. A worker's convert(line, lineNumber, results, reports) appends one line's record
-// and its report. With one thread, each line goes out as it converts, so that a question asked on
-// the way comes after the results before it; with more, each thread converts a chunk of lines at a
-// time with a worker of its own. A failed output stops the conversion.
+// and its report. Each thread converts a chunk of lines at a time with a worker of its own. With
+// one thread, each chunk is one line, which goes out as it converts, so that a question asked on
+// the way comes after the results before it. A failed output stops the conversion.
 template <typename MakeWorker>
 void ConvertLinesOnThreads(std::string_view input, unsigned threads, std::size_t chunkBytes,
                            CliOutput& output, MakeWorker makeWorker)
 {
     using Worker = decltype(makeWorker());
-    if (threads <= 1) {
-        Worker worker = makeWorker();
-        std::size_t lineNumber = 0;
-        for (std::string_view rest = input; !rest.empty() && !output.failed();) {
-            worker.convert(TakeInputLine(rest), ++lineNumber, output.pending(),
-                           output.pendingReports());
-            output.sendWhatIsDue();
-        }
-        return;
-    }
+    threads = std::max(threads, 1u);
     struct Lane {
         Worker worker;
         std::string results;
@@ -71,17 +78,20 @@ void ConvertLinesOnThreads(std::string_view input, unsigned threads, std::size_t
     std::vector<Lane> lanes;
     for (unsigned i = 0; i < threads; ++i)
         lanes.push_back(Lane{makeWorker(), {}, {}, {}});
-    const std::vector<LineChunk> chunks = CutIntoLineChunks(input, chunkBytes);
-    for (std::size_t first = 0; first < chunks.size() && !output.failed(); first += threads) {
-        const std::size_t count = std::min<std::size_t>(threads, chunks.size() - first);
+    LineChunks chunks(input, threads == 1 ? 1 : chunkBytes);
+    std::vector<LineChunk> round;
+    while (!chunks.empty() && !output.failed()) {
+        round.clear();
+        while (round.size() < threads && !chunks.empty())
+            round.push_back(chunks.take());
+        const std::size_t count = round.size();
         {
             // The calling thread takes the first chunk of the round; the others join at the end
             // of the block.
             std::vector<std::jthread> helpers;
             for (std::size_t i = 1; i < count; ++i)
-                helpers.emplace_back(
-                    [&lanes, &chunks, first, i] { lanes[i].convert(chunks[first + i]); });
-            lanes[0].convert(chunks[first]);
+                helpers.emplace_back([&lanes, &round, i] { lanes[i].convert(round[i]); });
+            lanes[0].convert(round[0]);
         }
         for (std::size_t i = 0; i < count; ++i) {
             Lane& lane = lanes[i];

@@ -5,16 +5,16 @@
 
 namespace tavenor {
 
-LineResultWriter::LineResultWriter(LineOutput lineOutput, LineSource source,
-                                   const SyllableTable& table)
+LineResults::LineResults(LineOutput lineOutput, LineSource source, const SyllableTable& table)
     : m_lineOutput(lineOutput)
     , m_source(source)
-    , m_conversion(table, lineOutput.json ? AppendJsonStringContent : AppendOutputText)
+    , m_conversion(table, RomajiConversion::Lookup::Indexed,
+                   lineOutput.json ? AppendJsonStringContent : AppendOutputText)
 {
 }
 
-void LineResultWriter::write(std::string_view pinyinText, std::size_t lineNumber,
-                             std::string& results, std::string& reports)
+void LineResults::append(std::string_view pinyinText, std::size_t lineNumber, std::string& results,
+                         std::string& reports)
 {
     m_conversion.convert(pinyinText);
     if (m_lineOutput.json) {
@@ -29,7 +29,7 @@ void LineResultWriter::write(std::string_view pinyinText, std::size_t lineNumber
         ReportMissingSyllables(lineNumber, m_conversion.missingPieces(), reports);
 }
 
-void LineResultWriter::appendJson(std::string_view pinyinText, std::string& out) const
+void LineResults::appendJson(std::string_view pinyinText, std::string& out) const
 {
     // The keys in the documented order, each with what stands between two values.
     if (m_source == LineSource::LyricsBox) {

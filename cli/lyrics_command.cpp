@@ -46,8 +46,9 @@ private:
 class LyricsLineWorker {
 public:
     LyricsLineWorker(LuAnswers lu, Terminal* terminal, LineOutput lineOutput,
-                     const SyllableTable& table)
-        : m_lu(lu, terminal)
+                     const PinyinProvider& provider, const SyllableTable& table)
+        : m_pinyinList(provider)
+        , m_lu(lu, terminal)
         , m_results(lineOutput, LineSource::LyricsBox, table)
     {
     }
@@ -58,14 +59,14 @@ public:
         m_lu.setLine(lineNumber);
         m_lyrics.clear();
         AppendUtf8AsGb18030(line, m_lyrics);
-        BuildPinyinList(m_lyrics, m_provider, m_lu, m_pinyin);
-        m_results.write(m_pinyin, lineNumber, results, reports);
+        m_pinyinList.build(m_lyrics, m_lu, m_pinyin);
+        m_results.append(m_pinyin, lineNumber, results, reports);
     }
 
 private:
-    UnihanPinyinProvider m_provider;
+    PinyinListBuilder m_pinyinList;
     LuAnswerer m_lu;
-    LineResultWriter m_results;
+    LineResults m_results;
     // Reused from line to line, so that a long input costs few allocations.
     std::string m_lyrics;
     std::string m_pinyin;
@@ -90,13 +91,14 @@ int RunLyricsCommand(const QString& file, LuAnswers lu, LineOutput lineOutput, C
     try {
         SyllableTable table;
         LoadSyllableTable(table);
+        const UnihanPinyinProvider provider{};
         // The questions may share the terminal with the output: it waits for the last answer, and
         // they are asked in the order of the lines, on one thread.
         CliOutput output(streams,
                          terminal ? CliOutput::Timing::AtTheEnd : CliOutput::Timing::InBlocks);
         ConvertLinesOnThreads(
             input->text(), terminal ? 1 : BatchThreads(), kChunkBytes, output,
-            [&] { return LyricsLineWorker(lu, terminal.get(), lineOutput, table); });
+            [&] { return LyricsLineWorker(lu, terminal.get(), lineOutput, provider, table); });
         return output.finish();
     } catch (const NoLuAnswer& noAnswer) {
         streams.err << "tavenor-cli: " << noAnswer.what() << '\n';

@@ -47,7 +47,7 @@ std::string toUtf8(const wchar_t* units, std::size_t count)
     return text;
 }
 
-// Large enough that a write costs little per character.
+// Output waits until this much is pending, so that the console is written in few calls.
 constexpr std::size_t kFlushSize = 16 * 1024;
 
 } // namespace

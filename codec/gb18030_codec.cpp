@@ -1,9 +1,9 @@
 #include "codec/gb18030_codec.h"
 
-#include "text/gb18030_map.h"
-#include "codec/utf8_text.h"
-#include "text/utf8_validation.h"
 #include "text/bytes_at_a_time.h"
+#include "text/gb18030_map.h"
+#include "text/utf8_encoding.h"
+#include "text/utf8_validation.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,26 +21,6 @@ template <typename Visit> void decodeEach(std::string_view bytes, Visit visit)
         visit(decoded.codePoint);
         bytes.remove_prefix(decoded.length);
     }
-}
-
-char* putUtf8(char32_t codePoint, char* out)
-{
-    if (codePoint < 0x80) {
-        *out++ = static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        *out++ = static_cast<char>(0xC0 | codePoint >> 6);
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | codePoint >> 12);
-        *out++ = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | codePoint >> 18);
-        *out++ = static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    return out;
 }
 
 } // namespace
@@ -104,12 +84,6 @@ void AppendUtf8AsGb18030(std::string_view utf8, std::string& out)
         next += map.encode(sequence.codePoint, next);
         rest.remove_prefix(sequence.length);
     }
-    if (!rest.empty()) {
-        // Ill-formed UTF-8: the whole text as FromUtf8 reads it, U+FFFD where it is broken.
-        out.resize(start);
-        out += ToGb18030(FromUtf8(utf8));
-        return;
-    }
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
@@ -121,8 +95,8 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
     out.resize(start + bytes.size() + bytes.size() / 2);
     char* next = out.data() + start;
     const Gb18030Map& map = Gb18030Map::instance();
-    const auto decodeOne = [&map, bytes, lineBreaks, &next, &out](std::size_t& i) {
-        // Box texts are mostly ASCII and two-byte characters, so those are tried first.
+    // Box texts are mostly ASCII and two-byte characters, so those are tried first.
+    const auto decodeOne = [&map, bytes, lineBreaks, &next, &out](std::size_t i) -> std::size_t {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
             // A CR or an LF in GB18030 is always a character of its own.
@@ -130,8 +104,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
                 && i + 1 < bytes.size() && bytes[i + 1] == '\n';
             if (!dropped)
                 *next++ = static_cast<char>(lead);
-            ++i;
-            return;
+            return i + 1;
         }
         const std::uint32_t utf8 = i + 1 < bytes.size()
             ? map.twoByteUtf8(lead, static_cast<unsigned char>(bytes[i + 1]))
@@ -141,8 +114,7 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             next[1] = static_cast<char>(utf8 >> 8);
             next[2] = static_cast<char>(utf8 >> 16);
             next += utf8 >> 24;
-            i += 2;
-            return;
+            return i + 2;
         }
         const Gb18030Map::Decoded decoded = map.decode(bytes.substr(i));
         if (decoded.length == 1) {
@@ -150,26 +122,20 @@ void AppendGb18030AsUtf8(std::string_view bytes, std::string& out, LineBreaks li
             out.resize(out.size() + 2);
             next = out.data() + written;
         }
-        next = putUtf8(decoded.codePoint, next);
-        i += decoded.length;
+        next += EncodeUtf8(decoded.codePoint, next);
+        return i + decoded.length;
     };
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        // Eight bytes of ASCII with no CR to drop stay as they are; eight with anything else
-        // among them go character by character.
-        if (i + 8 <= bytes.size()) {
-            const EightBytes eight = EightBytes::Load(bytes.data() + i);
-            if (eight.allAscii() && (lineBreaks == LineBreaks::Kept || !eight.any('\r'))) {
-                eight.store(next);
-                next += 8;
-                i += 8;
-                continue;
-            }
-        }
-        const std::size_t end = std::min(i + 8, bytes.size());
-        while (i < end)
-            decodeOne(i);
-    }
+    // Eight bytes of ASCII with no CR to drop stay as they are.
+    WalkEightAtATime(
+        bytes,
+        [lineBreaks](EightBytes eight) {
+            return eight.allAscii() && (lineBreaks == LineBreaks::Kept || !eight.any('\r'));
+        },
+        [&next](EightBytes eight) {
+            eight.store(next);
+            next += 8;
+        },
+        decodeOne);
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 

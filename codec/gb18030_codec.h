@@ -14,7 +14,8 @@ std::string ToGb18030(const QString& text);
 QString FromGb18030(std::string_view bytes);
 
 // The same conversions between UTF-8 and GB18030 bytes, appended to out, for batches that need no
-// QString. Ill-formed UTF-8 turns into U+FFFD as FromUtf8 decodes it.
+// QString. utf8 must be well-formed, as its callers check first (FindInvalidUtf8) to report where
+// it is not; what is ill-formed ends the conversion there.
 void AppendUtf8AsGb18030(std::string_view utf8, std::string& out);
 
 // What AppendGb18030AsUtf8 makes of CR LF: kept, or LF alone, as text is printed on Unix.

@@ -2,20 +2,22 @@
 // (bit k answers question k, cycling), the rest is the lyrics. Two providers: one gives every
 // unit a reading chosen by a hash of its bytes, from readings that reach every path of the
 // action; the other is the built-in one, whose every entry must be a plain syllable or empty.
+// A batch's builder, which keeps each character's entry from input to input, must give the same
+// lists and ask the same questions.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
 
 #include "tests/support/built_in_table.h"
 #include "tests/support/fake_boxes.h"
+#include "tests/support/split_gb18030_characters.h"
 
 #include "boxes/fetch_lyrics_pinyin.h"
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/hanzi_to_pinyin.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
-#include "text/gb18030_characters.h"
 
 #include <array>
 #include <cstddef>
@@ -95,7 +97,7 @@ std::vector<std::string_view> entriesOf(std::string_view list)
 void checkList(std::string_view lyrics, const std::string& list, const PinyinProvider& provider,
                const BitAnswers& question)
 {
-    const std::vector<std::string_view> units = SplitGb18030Characters(lyrics);
+    const std::vector<std::string_view> units = testing::SplitGb18030Characters(lyrics);
     FUZZ_CHECK(list.empty() == lyrics.empty());
     FUZZ_CHECK(list.empty() || list.ends_with(","));
     const std::vector<std::string_view> entries = entriesOf(list);
@@ -145,6 +147,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkList(lyrics, builtInList, builtIn, builtInQuestion);
     for (const std::string_view entry : entriesOf(builtInList))
         FUZZ_CHECK(isPlainSyllable(entry));
+
+    static const HashedProvider keptProvider;
+    static const UnihanPinyinProvider keptBuiltIn;
+    static PinyinListBuilder keeping(keptProvider);
+    static PinyinListBuilder keepingBuiltIn(keptBuiltIn);
+    struct Batch {
+        PinyinListBuilder& builder;
+        const std::string& list;
+        const BitAnswers& question;
+    };
+    for (const Batch& batch :
+         {Batch{keeping, list, question}, {keepingBuiltIn, builtInList, builtInQuestion}}) {
+        BitAnswers keptQuestion(answerBits);
+        std::string kept = "old,";
+        batch.builder.build(lyrics, keptQuestion, kept);
+        FUZZ_CHECK(kept == batch.list);
+        FUZZ_CHECK(keptQuestion.asked() == batch.question.asked());
+    }
 
     // The whole action through the boxes: the pinyin box gets the list, the lyrics stay as typed,
     // the results are the list's conversion and the history only grows.

@@ -1,17 +1,19 @@
 // The conversion on arbitrary bytes. Each non-empty piece is also converted on its own: the whole
 // must be the pieces' results joined, and each piece's result must have the shape the boxes rely
 // on (one romaji entry, one final line, one history line unless it starts with a, e or o). The
-// batch path, with each row's parts prepared once, must give the same texts.
+// texts and the pieces without a row must be what the plain conversion gives, scanning as the
+// window does and indexed as a batch does.
 
 #include "fuzz_check.h"
 #include "text_reference.h"
 
 #include "tests/support/built_in_table.h"
+#include "tests/support/plain_romaji_conversion.h"
 
-#include "romaji/batch_conversion.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -123,13 +125,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(whole.decomposition.find_first_of("\r\n") == std::string::npos);
     FUZZ_CHECK(whole.romaji.find_first_of("\r\n") == std::string::npos);
 
-    static BatchConversion batch(testing::BuiltInTable(),
-                                 [](std::string_view part, std::string& out) { out += part; });
-    batch.convert(text);
-    RomajiTexts batched;
-    for (const RomajiText which : kRomajiTexts)
-        batch.append(which, batched[which]);
-    FUZZ_CHECK(batched == whole);
+    const testing::PlainConversion plain = testing::PlainConvert(text, testing::BuiltInTable());
+    FUZZ_CHECK(whole == plain.texts);
+    // One conversion for every input, as a batch keeps one for every line.
+    static RomajiConversion indexed(testing::BuiltInTable(), RomajiConversion::Lookup::Indexed);
+    indexed.convert(text);
+    FUZZ_CHECK(indexed.texts() == plain.texts);
+    FUZZ_CHECK(std::equal(indexed.missingPieces().begin(), indexed.missingPieces().end(),
+                          plain.missingPieces.begin(), plain.missingPieces.end()));
 
     if (IsWellFormedGb18030(text)) {
         FUZZ_CHECK(IsWellFormedGb18030(whole.decomposition));

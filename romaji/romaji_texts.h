@@ -19,16 +19,20 @@ struct RomajiTexts {
     std::string final;
     std::string history;
 
-    std::string& operator[](RomajiText which) noexcept
+    // Each text by its name, written once for both kinds of access.
+    template <typename Texts> static auto& textOf(Texts& texts, RomajiText which) noexcept
     {
         switch (which) {
-        case RomajiText::Decomposition: return decomposition;
-        case RomajiText::Romaji: return romaji;
-        case RomajiText::Final: return final;
+        case RomajiText::Decomposition: return texts.decomposition;
+        case RomajiText::Romaji: return texts.romaji;
+        case RomajiText::Final: return texts.final;
         case RomajiText::History: break;
         }
-        return history;
+        return texts.history;
     }
+
+    std::string& operator[](RomajiText which) noexcept { return textOf(*this, which); }
+    const std::string& operator[](RomajiText which) const noexcept { return textOf(*this, which); }
 
     friend bool operator==(const RomajiTexts&, const RomajiTexts&) = default;
 };

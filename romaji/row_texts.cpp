@@ -16,22 +16,22 @@ void RowTexts::add(std::string_view text)
     m_longest = std::max(m_longest, text.size());
 }
 
-void RowTexts::appendAll(const std::vector<RowNumber>& rows, std::string_view missing,
-                         const std::vector<std::size_t>& missingEnds, std::string& out) const
+void RowTexts::appendAll(const std::vector<RowNumber>& rows, const MissingPieceTexts& missing,
+                         std::string& out) const
 {
     const std::size_t start = out.size();
     // Room for the longest text for each row, so that the texts need no measuring first, and for
     // the last block to be written whole.
-    out.resize(start + rows.size() * m_longest + missing.size() + kCopyBlock - 1);
+    out.resize(start + rows.size() * m_longest + missing.text.size() + kCopyBlock - 1);
     char* next = out.data() + start;
-    std::size_t missed = 0;
+    std::size_t missingPiece = 0;
     for (const RowNumber row : rows) {
         if (row == SyllableTable::kNoRow) {
             // Not ours to read past: copied as it is.
-            const std::size_t begin = missingEnds[missed];
-            const std::size_t end = missingEnds[++missed];
-            next = std::copy(missing.begin() + static_cast<std::ptrdiff_t>(begin),
-                             missing.begin() + static_cast<std::ptrdiff_t>(end), next);
+            const std::size_t begin = missing.ends[missingPiece];
+            const std::size_t end = missing.ends[++missingPiece];
+            next = std::copy(missing.text.begin() + static_cast<std::ptrdiff_t>(begin),
+                             missing.text.begin() + static_cast<std::ptrdiff_t>(end), next);
             continue;
         }
         const Span span = m_spans[row];

@@ -10,6 +10,21 @@
 
 namespace tavenor {
 
+// The texts of the pieces that have no row, one after the other, and where each ends.
+struct MissingPieceTexts {
+    std::string text;
+    std::vector<std::size_t> ends{0};
+
+    void clear()
+    {
+        text.clear();
+        ends.assign(1, 0);
+    }
+
+    // Once the next piece's text has been appended to text.
+    void endPiece() { ends.push_back(text.size()); }
+};
+
 // One short text for each row of a table, kept one after the other, so that a batch appends the
 // texts of many rows by copying blocks.
 class RowTexts {
@@ -23,10 +38,10 @@ public:
         return {m_text.data() + span.begin, span.size};
     }
 
-    // Appends the texts of rows, in order; the k-th row that is kNoRow (from 0) appends
-    // missing[k] instead, the text up to missingEnds[k + 1] from missingEnds[k].
-    void appendAll(const std::vector<RowNumber>& rows, std::string_view missing,
-                   const std::vector<std::size_t>& missingEnds, std::string& out) const;
+    // Appends the texts of rows, in order; the k-th row that is kNoRow (from 0) appends the text of
+    // the k-th missing piece instead.
+    void appendAll(const std::vector<RowNumber>& rows, const MissingPieceTexts& missing,
+                   std::string& out) const;
 
 private:
     struct Span {

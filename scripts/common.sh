@@ -9,7 +9,7 @@ TAVENOR_PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei fonts-noto-cjk fontconfig qt6-translations-l10n
-    unicode-data python3 python3-mido
+    unicode-data python3 python3-icu python3-mido
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang-format-14
 )

@@ -32,8 +32,9 @@ std::uint32_t packedKey(std::string_view pinyin) noexcept
 }
 
 // Sixteen bits of a key, so that a step of the scan compares many rows at once: a row whose
-// fingerprint differs cannot match, one whose fingerprint is equal is compared in full. Eight bits
-// would let a few rows of every scan through, each a jump the processor cannot foresee.
+// fingerprint differs cannot match, one whose fingerprint is equal is compared in full. A row of
+// another key gets through only where the fingerprints collide, which sixteen bits make rarer
+// than eight.
 std::uint16_t fingerprintOf(std::uint32_t key) noexcept
 {
     return static_cast<std::uint16_t>((key * 0x9E3779B1u) >> 16);
@@ -63,8 +64,8 @@ std::size_t SyllableTable::firstEqualKey(std::size_t from, std::uint32_t key) co
 {
     static_assert(kPaddingKey != kOtherKey && kPaddingKey >= 1u << 30, "no text has this key");
     const std::uint16_t fingerprint = fingerprintOf(key);
-    // Sixty-four rows a step, so that the step's one jump is taken seldom; the padding after the
-    // last row lets every step read whole.
+    // Sixty-four rows a step, so that the scan tests its candidates once for every sixty-four
+    // rows; the padding after the last row lets every step read whole.
     for (std::size_t i = from; i < size(); i += kScanStep) {
         const std::uint16_t* step = m_fingerprints.data() + i;
         std::uint64_t candidates = equalFingerprints(step, fingerprint)

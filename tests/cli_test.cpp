@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "codec/gb18030_codec.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "tests/support/built_in_table.h"
 #include "tests/support/case_name.h"
 #include "tests/support/first_difference.h"

@@ -1,4 +1,4 @@
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 
 #include "table/syllable_table.h"
 
@@ -115,8 +115,7 @@ TEST(ConvertPinyinText, EmptyTableGivesQuestionMarksForEveryPiece)
     EXPECT_EQ(texts.final, "?\r\n?\r\n");
 }
 
-// Short pieces are spelled out on the stack and long ones otherwise; around the boundary, and with
-// the rewrite that lengthens a piece, both give the same spelling.
+// A piece is spelled whole whatever its length, also where the rewrite of its final lengthens it.
 TEST(ConvertPinyinText, PiecesOfAnyLengthAreSpelledWhole)
 {
     for (std::size_t length = 5; length <= 40; ++length) {

@@ -1,7 +1,7 @@
 #include "encoded_ideographs.h"
 
 #include "codec/gb18030_codec.h"
-#include "text/gb18030_characters.h"
+#include "tests/support/split_gb18030_characters.h"
 
 namespace tavenor::testing {
 

@@ -1,6 +1,5 @@
-#include "text/gb18030_characters.h"
-
 #include "tests/support/case_name.h"
+#include "tests/support/split_gb18030_characters.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +20,8 @@ class SplitGb18030Test : public ::testing::TestWithParam<SplitCase> { };
 
 TEST_P(SplitGb18030Test, CutsAtCharacterBoundaries)
 {
-    const std::vector<std::string_view> characters = SplitGb18030Characters(GetParam().text);
+    const std::vector<std::string_view> characters
+        = testing::SplitGb18030Characters(GetParam().text);
     EXPECT_EQ(std::vector<std::string>(characters.begin(), characters.end()),
               GetParam().characters);
 }
@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"LoneLeadAtEnd", "a\xC4", {"a", "\xC4"}},
                       SplitCase{"LeadBeforeControlByte", "\xC4\x0A", {"\xC4", "\x0A"}},
                       SplitCase{"BrokenFourByte", "\x95\x32\x82", {"\x95", "2", "\x82"}},
-                      SplitCase{"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}}),
+                      SplitCase{"StrayHighBytes", "\x80\xFF", {"\x80", "\xFF"}},
+                      SplitCase{"LeadBeforeFf", "\x81\xFF\x81", {"\x81\xFF", "\x81"}}),
     testing::CaseName{});
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "boxes/convert_to_romaji.h"
 #include "boxes/fetch_lyrics_pinyin.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 
 #include "tests/support/fake_boxes.h"

@@ -24,8 +24,10 @@ class LineChunksTest : public ::testing::TestWithParam<ChunkCase> { };
 TEST_P(LineChunksTest, HoldWholeLinesAndTheirFirstLineNumber)
 {
     std::vector<std::pair<std::string, std::size_t>> chunks;
-    for (const LineChunk& chunk : CutIntoLineChunks(GetParam().input, GetParam().chunkBytes))
+    for (LineChunks cutter(GetParam().input, GetParam().chunkBytes); !cutter.empty();) {
+        const LineChunk chunk = cutter.take();
         chunks.emplace_back(chunk.lines, chunk.firstLine);
+    }
     EXPECT_EQ(chunks, GetParam().chunks);
 }
 

@@ -7,7 +7,7 @@
 #include "codec/gb18030_codec.h"
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 #include "tests/support/first_difference.h"
 #include "tests/window_support/window_test_support.h"

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace tavenor {
 
-// Short texts copied in blocks of a fixed size, which the compiler turns into a few moves rather
-// than a call: the last block may read up to kCopyBlock - 1 bytes past the end of from and write
-// as many past the end of to, so both sides keep that room.
+// Short texts copied in blocks of a fixed size, so that each block's copy is a memcpy of a size
+// known when compiling, which the compiler inlines: the last block may read up to kCopyBlock - 1
+// bytes past the end of from and write as many past the end of to, so both sides keep that room.
 constexpr std::size_t kCopyBlock = 16;
 
 inline void CopyInBlocks(const char* from, std::size_t count, char* to) noexcept
@@ -52,5 +54,35 @@ private:
 
     std::uint64_t m_bits = 0;
 };
+
+// Walks text eight bytes a step where it can. Where the eight bytes at the step all pass
+// (allPass(eight)), takeEight(eight) takes them at once; otherwise takeOne(i) takes the character
+// at i and returns where the next one starts (the text's size to stop), until the step's bytes are
+// taken. takeEight must do with eight bytes that pass what takeOne does with each of them.
+template <typename AllPass, typename TakeEight, typename TakeOne>
+void WalkEightAtATime(std::string_view text, AllPass allPass, TakeEight takeEight, TakeOne takeOne)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i + 8 <= text.size()) {
+            const EightBytes eight = EightBytes::Load(text.data() + i);
+            if (allPass(eight)) {
+                takeEight(eight);
+                i += 8;
+                continue;
+            }
+        }
+        for (const std::size_t end = std::min(i + 8, text.size()); i < end;)
+            i = takeOne(i);
+    }
+}
+
+// The same walk a character at a time, with no shortcut: what WalkEightAtATime gives, as the
+// tests check.
+template <typename TakeOne> void WalkOneAtATime(std::string_view text, TakeOne takeOne)
+{
+    for (std::size_t i = 0; i < text.size();)
+        i = takeOne(i);
+}
 
 } // namespace tavenor

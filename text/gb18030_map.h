@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/gb18030_characters.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,9 +15,6 @@ class Gb18030Map {
 public:
     // The map of this process, made on first use.
     static const Gb18030Map& instance();
-
-    // Whether the built-in tables give every character of the BMP exactly one code.
-    bool usable() const noexcept { return m_usable; }
 
     // Writes the GB18030 bytes of a Unicode scalar value (no surrogate) at out, which has room for
     // four; returns how many.
@@ -48,13 +47,6 @@ public:
         char32_t codePoint;
         std::size_t length;
     };
-    // The character of a two-byte code, or 0 when lead and trail make none; the common case of
-    // decode, for loops that test it first.
-    char16_t twoByteCharacter(unsigned char lead, unsigned char trail) const noexcept
-    {
-        return lead - 0x81u < kLeads ? m_fromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
-    }
-
     // The UTF-8 of a two-byte code's character: its bytes from the lowest, its length in the
     // top byte; 0 when lead and trail make none.
     std::uint32_t twoByteUtf8(unsigned char lead, unsigned char trail) const noexcept
@@ -62,23 +54,28 @@ public:
         return lead - 0x81u < kLeads ? m_utf8FromTwoBytes[(lead - 0x81u) * 256 + trail] : 0;
     }
 
+    // The character of a two-byte code, or 0 when lead and trail make none: read back from its
+    // UTF-8, the one table of the two-byte codes.
+    char16_t twoByteCharacter(unsigned char lead, unsigned char trail) const noexcept
+    {
+        const std::uint32_t utf8 = twoByteUtf8(lead, trail);
+        if (utf8 >> 24 == 2)
+            return static_cast<char16_t>((utf8 & 0x1Fu) << 6 | (utf8 >> 8 & 0x3Fu));
+        return static_cast<char16_t>((utf8 & 0x0Fu) << 12 | (utf8 >> 8 & 0x3Fu) << 6
+                                     | (utf8 >> 16 & 0x3Fu));
+    }
+
     Decoded decode(std::string_view bytes) const noexcept
     {
         const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
         const unsigned lead = byte(0);
-        if (lead < 0x80)
-            return {lead, 1};
-        if (lead == 0x80 || lead == 0xFF || bytes.size() < 2)
-            return {kReplacement, 1};
-        if (byte(1) == 0xFF)
-            return {kReplacement, 2};
-        if (byte(1) >= 0x40 && byte(1) != 0x7F) {
+        const std::size_t length = Gb18030CharacterLength(bytes);
+        if (length == 1)
+            return {lead < 0x80 ? lead : kReplacement, 1};
+        if (length == 2) {
             const char16_t character = twoByteCharacter(static_cast<unsigned char>(lead), byte(1));
             return {character != 0 ? character : kReplacement, 2};
         }
-        if (bytes.size() < 4 || !isDigit(byte(1)) || byte(2) < 0x81 || byte(2) == 0xFF
-            || !isDigit(byte(3)))
-            return {kReplacement, 1};
         const std::size_t index
             = (((lead - 0x81) * 10 + (byte(1) - 0x30)) * 126 + (byte(2) - 0x81)) * 10
             + (byte(3) - 0x30);
@@ -104,8 +101,6 @@ public:
 private:
     Gb18030Map();
 
-    static bool isDigit(unsigned b) noexcept { return b >= 0x30 && b <= 0x39; }
-
     static constexpr std::size_t kLeads = 0xFE - 0x81 + 1;
     static constexpr char32_t kReplacement = 0xFFFD;
     // The BMP's four-byte codes run from 81 30 81 30 to 84 31 A4 39; U+10000 is 90 30 81 30, and
@@ -113,12 +108,10 @@ private:
     static constexpr std::size_t kFourByteBmpCodes = 39420;
     static constexpr std::size_t kFirstSupplementaryIndex = 189000;
 
-    bool m_usable = false;
     // Index code point: GB18030 bytes packed big-endian; two bytes above 0xFF, else four.
     std::unique_ptr<std::uint32_t[]> m_fromBmp;
-    // Index (lead - 0x81) * 256 + trail: the BMP character, 0 for no two-byte character.
-    std::unique_ptr<char16_t[]> m_fromTwoBytes;
-    // The same index: the UTF-8 of the character, as twoByteUtf8 gives it.
+    // Index (lead - 0x81) * 256 + trail: the UTF-8 of the character, as twoByteUtf8 gives it; 0 for
+    // no two-byte character.
     std::unique_ptr<std::uint32_t[]> m_utf8FromTwoBytes;
     // Index of the four-byte code from 81 30 81 30: the BMP character.
     std::unique_ptr<char16_t[]> m_fromFourBytes;

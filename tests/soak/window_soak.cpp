@@ -19,7 +19,7 @@
 #include "codec/gb18030_codec.h"
 #include "pinyin/build_pinyin_list.h"
 #include "pinyin/unihan_pinyin_provider.h"
-#include "romaji/convert_pinyin_text.h"
+#include "romaji/romaji_conversion.h"
 #include "table/syllable_table.h"
 #include "tests/soak/floor_box.h"
 #include "tests/soak/soak_texts.h"

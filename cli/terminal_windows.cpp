@@ -1,20 +1,14 @@
 #include "cli/terminal.h"
 
-#ifdef _WIN32
 #include "cli/windows_console.h"
 
 #include <windows.h>
 
 #include <istream>
 #include <ostream>
-#else
-#include <fstream>
-#endif
 
 namespace tavenor {
 namespace {
-
-#ifdef _WIN32
 
 // Standard input and output may be files or pipes, so questions use the console itself, through
 // its wide-character API.
@@ -55,29 +49,6 @@ private:
     std::istream m_answers;
     std::ostream m_questions;
 };
-
-#else
-
-// Standard input and output may be files or pipes, so questions use /dev/tty itself. Reading and
-// writing go through separate streams: one file buffer cannot switch direction on a terminal.
-class ControllingTerminal final : public Terminal {
-public:
-    ControllingTerminal()
-        : m_answers("/dev/tty")
-        , m_questions("/dev/tty")
-    {
-    }
-
-    bool isOpen() const { return m_answers.is_open() && m_questions.is_open(); }
-    std::ostream& questions() override { return m_questions; }
-    std::istream& answers() override { return m_answers; }
-
-private:
-    std::ifstream m_answers;
-    std::ofstream m_questions;
-};
-
-#endif
 
 } // namespace
 

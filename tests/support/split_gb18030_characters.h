@@ -1,11 +1,16 @@
+#pragma once
+
 #include "text/gb18030_characters.h"
 
-namespace tavenor {
+#include <string_view>
+#include <vector>
 
-std::vector<std::string_view> SplitGb18030Characters(std::string_view text)
+namespace tavenor::testing {
+
+// The text cut into its characters, in order, by the core's own rule.
+inline std::vector<std::string_view> SplitGb18030Characters(std::string_view text)
 {
     std::vector<std::string_view> characters;
-    characters.reserve(text.size());
     while (!text.empty()) {
         const std::size_t length = Gb18030CharacterLength(text);
         characters.push_back(text.substr(0, length));
@@ -14,4 +19,4 @@ std::vector<std::string_view> SplitGb18030Characters(std::string_view text)
     return characters;
 }
 
-} // namespace tavenor
+} // namespace tavenor::testing

@@ -1,6 +1,5 @@
 #include "cli/standard_streams.h"
 
-#ifdef _WIN32
 #include "cli/windows_console.h"
 
 #include <fcntl.h>
@@ -9,11 +8,8 @@
 
 #include <cstdio>
 #include <iostream>
-#endif
 
 namespace tavenor {
-
-#ifdef _WIN32
 
 namespace {
 
@@ -40,11 +36,5 @@ void PrepareStandardStreams()
     attachConsole(std::cout, STD_OUTPUT_HANDLE, false);
     attachConsole(std::cerr, STD_ERROR_HANDLE, false);
 }
-
-#else
-
-void PrepareStandardStreams() { }
-
-#endif
 
 } // namespace tavenor

@@ -5,8 +5,6 @@
 
 namespace tavenor {
 
-#ifdef _WIN32
-
 // Windows keeps the times to the second here, and has no inode.
 std::optional<FileVersion> VersionOfOpenFile(int fd)
 {
@@ -21,33 +19,5 @@ std::optional<FileVersion> VersionOfOpenFile(int fd)
     version.regular = (status.st_mode & _S_IFMT) == _S_IFREG;
     return version;
 }
-
-#else
-
-namespace {
-
-std::int64_t nanoseconds(const timespec& time)
-{
-    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
-} // namespace
-
-std::optional<FileVersion> VersionOfOpenFile(int fd)
-{
-    struct stat status { };
-    if (fstat(fd, &status) != 0)
-        return std::nullopt;
-    FileVersion version;
-    version.device = status.st_dev;
-    version.inode = status.st_ino;
-    version.size = status.st_size;
-    version.modifiedNs = nanoseconds(status.st_mtim);
-    version.changedNs = nanoseconds(status.st_ctim);
-    version.regular = S_ISREG(status.st_mode);
-    return version;
-}
-
-#endif
 
 } // namespace tavenor
