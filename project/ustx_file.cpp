@@ -61,7 +61,7 @@ struct VoicePart {
 std::int64_t WholeNumber(const YamlEvent& value, std::string_view what)
 {
     std::string_view text = value.value;
-    if (text.starts_with('+'))
+    if (text.starts_with('+') && !text.starts_with("+-"))
         text.remove_prefix(1);
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -136,7 +136,7 @@ public:
     }
 
 private:
-    // Skips the node that starts with `first`. Inside a note, `note` follows where its content
+    // Skips the node that starts with `first`. Inside a note, `noteEnd` follows where its content
     // ends, and an alias is refused: what it stands for could be a note's own value.
     void skip(const YamlEvent& first, std::size_t* noteEnd = nullptr)
     {

@@ -4,6 +4,7 @@
 
 #include <yaml.h>
 
+#include <new>
 #include <vector>
 
 namespace tavenor {
@@ -77,7 +78,23 @@ struct YamlEventStream::Parser {
         : bytes(input)
         , offsets(input, firstByte)
     {
+        if (yaml_parser_initialize(&parser) == 0)
+            throw std::bad_alloc();
+        yaml_parser_set_input_string(&parser, reinterpret_cast<const unsigned char*>(input.data()),
+                                     input.size());
     }
+
+    // Here rather than in the stream's destructor, which does not run when its constructor
+    // throws on the stream's first event.
+    ~Parser()
+    {
+        if (holdsEvent)
+            yaml_event_delete(&event);
+        yaml_parser_delete(&parser);
+    }
+
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
 
     YamlPlace placeOf(const yaml_mark_t& mark)
     {
@@ -121,19 +138,10 @@ YamlEventStream::YamlEventStream(std::string_view bytes)
     const std::size_t firstByte
         = bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     m_parser = std::make_unique<Parser>(bytes, firstByte);
-    if (yaml_parser_initialize(&m_parser->parser) == 0)
-        throw std::bad_alloc();
-    yaml_parser_set_input_string(
-        &m_parser->parser, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     m_parser->parse();
 }
 
-YamlEventStream::~YamlEventStream()
-{
-    if (m_parser->holdsEvent)
-        yaml_event_delete(&m_parser->event);
-    yaml_parser_delete(&m_parser->parser);
-}
+YamlEventStream::~YamlEventStream() = default;
 
 const YamlEvent& YamlEventStream::next()
 {

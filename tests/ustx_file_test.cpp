@@ -249,6 +249,12 @@ INSTANTIATE_TEST_SUITE_P(
                       std::nullopt,
                       "line 3, column 49: the note's duration is not a whole number of the "
                       "range OpenUtau reads"},
+        MalformedCase{
+            "ToneWithTwoSigns",
+            "voice_parts:\n- notes:\n  - {lyric: a, position: 0, tone: +-5, duration: 1}\n",
+            std::nullopt,
+            "line 3, column 35: the note's tone is not a whole number of the range "
+            "OpenUtau reads"},
         MalformedCase{"AliasInANote",
                       "voice_parts:\n- notes:\n  - &n {lyric: 春, position: 0, tone: 60, "
                       "duration: 480}\n  - {lyric: *x, position: 0, tone: 60, duration: 480}\n",

@@ -1,12 +1,16 @@
 #!/usr/bin/python3
 """A filled .ustx as a YAML 1.1 reader (PyYAML) sees it: every tricky lyric back as the same
-string, and each note's position and duration as planned.
+string, and each note's position and duration as planned. With --cli, tavenor-cli fill's own
+output too: every lyric a string without brackets, the first track's notes covering exactly the
+ticks they covered, the other track as it was.
 
-    ustx_yaml_readback_test.py USTX_FILL_TOOL SAMPLE.ustx
+    ustx_yaml_readback_test.py USTX_FILL_TOOL SAMPLE.ustx [--cli TAVENOR_CLI]
 """
 
+import os
 import subprocess
 import sys
+import tempfile
 
 try:
     import yaml
@@ -64,9 +68,35 @@ def main():
         if got != want:
             failures += 1
             print(f"lyrics {lyrics!r}:\n  read back {got!r}\n  planned   {want!r}")
+    if len(sys.argv) > 4 and sys.argv[3] == "--cli":
+        failures += check_cli_fill(sys.argv[4], sample)
     if failures:
         sys.exit(1)
     print(f"{len(TRICKY)} lyrics read back as written")
+
+
+def check_cli_fill(cli, sample):
+    """The number of failures in tavenor-cli fill's output of the sample."""
+    with tempfile.TemporaryDirectory() as folder:
+        out = os.path.join(folder, "filled.ustx")
+        subprocess.run([cli, "fill", sample, "-o", out, "--quiet"], check=True)
+        with open(out, encoding="utf-8-sig") as filled, open(sample, encoding="utf-8-sig") as given:
+            after, before = yaml.safe_load(filled), yaml.safe_load(given)
+    notes, original = notes_of(after), notes_of(before)
+    ticks = sorted((position, position + duration) for _, position, duration in notes)
+    covered = [span for span in ticks if span[1] > span[0]]
+    joined = all(a[1] == b[0] for a, b in zip(covered, covered[1:]))
+    failures = []
+    if not all(isinstance(lyric, str) and "[" not in lyric for lyric, _, _ in notes):
+        failures.append(f"lyrics: {notes!r}")
+    if len(notes) <= len(original) or not joined or covered[0][0] != original[0][1] \
+            or covered[-1][1] != original[-1][1] + original[-1][2]:
+        failures.append(f"notes {notes!r} do not cover {original!r}")
+    if after["voice_parts"][2] != before["voice_parts"][2]:
+        failures.append("the second track changed")
+    for failure in failures:
+        print(f"tavenor-cli fill: {failure}")
+    return len(failures)
 
 
 if __name__ == "__main__":
