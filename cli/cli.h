@@ -8,7 +8,7 @@
 
 namespace tavenor {
 
-enum class CliCommand { Lyrics, Convert };
+enum class CliCommand { Lyrics, Convert, Fill };
 
 // How the commands tell each input line's result: JSON Lines or text records on out, and the
 // pieces that have no syllable on err unless quiet.

@@ -70,6 +70,8 @@ public:
             m_plan.fills.push_back(std::move(fill));
     }
 
+    void reserve(std::size_t fills) { m_plan.fills.reserve(fills); }
+
     void report(FillReport report) { m_plan.reports.push_back(std::move(report)); }
 
     FillPlan take() && { return std::move(m_plan); }
@@ -89,16 +91,19 @@ FillPlan PlanFill(const std::vector<ScoreNote>& notes, const FillOptions& option
 {
     Filler filler(notes, options, table, provider);
     if (!options.lyrics) {
-        for (const SungUnit& unit : UnitsOfNotes(notes))
+        const std::vector<SungUnit> units = UnitsOfNotes(notes);
+        filler.reserve(units.size());
+        for (const SungUnit& unit : units)
             filler.sing(unit.note, unit);
         return std::move(filler).take();
     }
     const std::vector<SungUnit> units = UnitsOfLyrics(*options.lyrics);
+    filler.reserve(std::min(units.size(), notes.size()));
     std::size_t next = 0;
     std::size_t firstWithout = notes.size();
     std::size_t without = 0;
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        if (!SingsAUnit(notes[i].lyric))
+        if (!SingsAUnit(notes[i].lyric, options.emptyLyricIsRest))
             continue;
         if (next < units.size()) {
             filler.sing(i, units[next++]);

@@ -23,6 +23,9 @@ struct FillOptions {
     bool split = true; // a part a note
     std::int64_t tail = 120; // the longest a split-off part may be, in ticks
     LuReading lu = LuReading::Auto;
+    // Whether a note with no lyric is a rest, as in .ust and .ustx; a MIDI file has no rest notes,
+    // and its notes without a lyric event sing like the others.
+    bool emptyLyricIsRest = true;
 };
 
 // What filling the notes (in time order) with their syllables changes: each singing note's lyric

@@ -10,7 +10,8 @@ namespace {
 // and yu. The table writes Mandarin sounds as Japanese would hear them; where Japanese has no
 // kana for the sound (si, ti, tu, tsa, fe, she, ...), a kana and a small kana spell it, as
 // loanwords do. hu [h M] and wu [w M] are ふ and う, the only kana of those rows before u; li
-// [l i] is り, Japanese having one liquid.
+// [l i] is り, Japanese having one liquid. wo is を, which voicebanks record as [w o] (and
+// typing "wo" gives).
 // clang-format off
 constexpr auto kSpellings = std::to_array<KanaSpelling>({
     {"a", "あ"}, {"cha", "ちゃ"}, {"che", "ちぇ"}, {"chi", "ち"}, {"cho", "ちょ"}, {"chu", "ちゅ"},
@@ -27,7 +28,7 @@ constexpr auto kSpellings = std::to_array<KanaSpelling>({
     {"so", "そ"}, {"su", "す"},
     {"ta", "た"}, {"te", "て"}, {"ti", "てぃ"}, {"to", "と"},
     {"tsa", "つぁ"}, {"tse", "つぇ"}, {"tsi", "つぃ"}, {"tso", "つぉ"}, {"tsu", "つ"}, {"tu", "とぅ"},
-    {"u", "う"}, {"wa", "わ"}, {"we", "うぇ"}, {"wo", "うぉ"}, {"wu", "う"},
+    {"u", "う"}, {"wa", "わ"}, {"we", "うぇ"}, {"wo", "を"}, {"wu", "う"},
     {"ya", "や"}, {"ye", "いぇ"}, {"yo", "よ"}, {"yu", "ゆ"},
     {"za", "ざ"}, {"ze", "ぜ"}, {"zi", "ずぃ"}, {"zo", "ぞ"}, {"zu", "ず"},
 });

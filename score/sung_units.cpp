@@ -5,9 +5,11 @@
 
 namespace tavenor {
 
-bool SingsAUnit(std::string_view lyric) noexcept
+bool SingsAUnit(std::string_view lyric, bool emptyIsRest) noexcept
 {
-    return !(lyric.empty() || lyric == "R" || lyric == "r" || lyric == "-" || lyric.starts_with('+'));
+    if (lyric.empty())
+        return !emptyIsRest;
+    return !(lyric == "R" || lyric == "r" || lyric == "-" || lyric.starts_with('+'));
 }
 
 std::vector<SungUnit> UnitsOfLyrics(std::string_view lyrics)

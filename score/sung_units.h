@@ -16,9 +16,9 @@ struct SungUnit {
     std::size_t note = 0; // units from the notes only
 };
 
-// Whether a note takes a unit: every note but a rest (lyric R, r or empty) and a continuation
-// (a lyric that is "-" or starts with "+"), which keep their lyrics.
-bool SingsAUnit(std::string_view lyric) noexcept;
+// Whether a note takes a unit: every note but a rest (lyric R, r, or empty where emptyIsRest) and
+// a continuation (a lyric that is "-" or starts with "+"), which keep their lyrics.
+bool SingsAUnit(std::string_view lyric, bool emptyIsRest = true) noexcept;
 
 // The Han characters of UTF-8 lyrics, in order; everything else between them (punctuation,
 // blanks, line breaks, letters) only separates phrases.

@@ -5,7 +5,7 @@ TAVENOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages that building, testing and running need.
 TAVENOR_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libyaml-dev python3-yaml
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-wqy-microhei fonts-noto-cjk fontconfig qt6-translations-l10n

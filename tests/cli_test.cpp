@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-x", "lyrics"},
                   "unknown option '-x'",
                   " lyrics"},
-        UsageCase{"NoCommand", {}, "missing command (lyrics or convert)", ""},
+        UsageCase{"NoCommand", {}, "missing command (lyrics, convert or fill)", ""},
         UsageCase{"UnknownCommand", {"romanize", "--help"}, "unknown command 'romanize'", ""},
         UsageCase{"TooManyFiles",
                   {"convert", "a", "b"},
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"LuWithoutValue", {"lyrics", "--lu"}, "missing value after '--lu'", " lyrics"},
         UsageCase{"LuForConvert",
                   {"convert", "--lu=no"},
-                  "--lu applies to the lyrics command only",
+                  "--lu applies to the lyrics and fill commands only",
                   " convert"}),
     testing::CaseName{});
 

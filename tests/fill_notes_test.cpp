@@ -85,6 +85,12 @@ FillOptions tail(std::int64_t ticks, FillOptions options = {})
     return options;
 }
 
+FillOptions emptySings(FillOptions options)
+{
+    options.emptyLyricIsRest = false;
+    return options;
+}
+
 FillOptions lu(LuReading reading, FillOptions options = {})
 {
     options.lu = reading;
@@ -137,6 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, "に", 480, {}},
                   {6, "は", 360, {{"お", 120}}},
                   {7, "ち", 240, {{"あ", 120}, {"ん", 120}}}},
+                 {}},
+        PlanCase{"NotesWithoutALyricSingWhereTheyAreNoRests",
+                 notesOf({{"", 480}, {"R", 480}, {"", 480}}),
+                 emptySings(withLyrics("你好")),
+                 {{0, "に", 480, {}}, {2, "は", 360, {{"お", 120}}}},
                  {}},
         PlanCase{"ANoteThatAlreadySingsItsPartIsLeftOut",
                  notesOf({{"に", 480}, {"は", 360}, {"お", 120}}),
@@ -243,6 +254,8 @@ TEST(SungUnits, RestsAndContinuationsSingNothing)
         EXPECT_FALSE(SingsAUnit(lyric)) << lyric;
     for (const char* lyric : {"a", "-a", "R2", "rr", "あ", "你"})
         EXPECT_TRUE(SingsAUnit(lyric)) << lyric;
+    EXPECT_TRUE(SingsAUnit("", /*emptyIsRest=*/false));
+    EXPECT_FALSE(SingsAUnit("R", /*emptyIsRest=*/false));
 }
 
 TEST(NoteSplit, LaterPartsAreTheTailOrAnEvenShare)

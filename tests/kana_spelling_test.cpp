@@ -58,7 +58,8 @@ Sound soundOfPhonemes(std::string_view phonemes)
 // The kana of Japanese by the sounds they spell, in the table's symbols: each consonant's row
 // over the vowels a, i, M (u), e, o, and the extended spellings (a kana and a small vowel) for
 // sounds Japanese lacks. Where the table has a sound that Japanese writes with the kana of
-// another (hu [h M] and wu [w M]; li [l i], Japanese having one liquid), that kana is the row's.
+// another (hu [h M] and wu [w M]; li [l i], Japanese having one liquid), that kana is the row's;
+// を is the w row's o, as voicebanks record it.
 const std::map<std::string, std::vector<std::string>> kKanaRows = {
     // consonant   a       i       M       e       o
     {"",      {"あ", "い", "う", "え", "お"}},
@@ -79,7 +80,7 @@ const std::map<std::string, std::vector<std::string>> kKanaRows = {
     {"m",     {"ま", "み", "む", "め", "も"}},
     {"4'",    {"ら", "り", "る", "れ", "ろ"}},
     {"l",     {"", "り", "", "", ""}},
-    {"w",     {"わ", "うぃ", "う", "うぇ", "うぉ"}},
+    {"w",     {"わ", "うぃ", "う", "うぇ", "を"}},
     {"j",     {"や", "", "ゆ", "いぇ", "よ"}},
 };
 const std::vector<std::string> kVowels = {"a", "i", "M", "e", "o"};
