@@ -2,9 +2,7 @@
 
 #include "codec/gb18030_codec.h"
 #include "pinyin/build_pinyin_list.h"
-#include "plugin/edited_pinyin_provider.h"
 #include "score/sung_units.h"
-#include "text/cut_text.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -224,31 +222,24 @@ void FillDialog::lyricsChanged()
 void FillDialog::rebuildPinyinList()
 {
     PresetLuAnswer answer(m_lu);
-    m_sungCharacters.clear();
     std::string list;
-    for (const SungUnit& unit : UnitsOfLyrics(m_lyrics->toPlainText().toStdString())) {
-        m_sungCharacters.push_back(ToGb18030(QString::fromUtf8(unit.utf8)));
-        list += BuildPinyinList(m_sungCharacters.back(), m_provider, answer);
-    }
+    for (const SungUnit& unit : UnitsOfLyrics(m_lyrics->toPlainText().toStdString()))
+        list += BuildPinyinList(ToGb18030(QString::fromUtf8(unit.utf8)), m_provider, answer);
     m_pinyin->setText(FromGb18030(list));
 }
 
 void FillDialog::refresh()
 {
-    EditedPinyinProvider provider(m_provider);
-    const std::string list = ToGb18030(m_pinyin->text());
-    const std::vector<std::string_view> entries = CutText(list, ",");
-    for (std::size_t i = 0; i < entries.size() && i < m_sungCharacters.size(); ++i) {
-        if (!entries[i].empty())
-            provider.setReading(m_sungCharacters[i], entries[i]);
-    }
     FillOptions options;
+    // The list's entries are the units' syllables in order, as the user left them.
+    for (const QString& entry : m_pinyin->text().split(QLatin1Char(',')))
+        options.syllables.push_back(entry.toStdString());
     const QString lyrics = m_lyrics->toPlainText();
     if (lyrics != m_ownLyrics)
         options.lyrics = lyrics.toStdString();
     options.romaji = m_romaji->isChecked();
     options.split = m_split->isChecked();
-    m_plan = m_file.plan(options, m_table, provider);
+    m_plan = m_file.plan(options, m_table, m_provider);
     showPreview();
 }
 

@@ -8,7 +8,6 @@
 #include <QDialog>
 
 #include <string>
-#include <vector>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,7 +42,6 @@ private:
     // The notes' own characters, which the lyrics box starts with; left so, each note sings its
     // own character where it stands.
     QString m_ownLyrics;
-    std::vector<std::string> m_sungCharacters; // GB18030, one per entry of the pinyin list
     FillPlan m_plan;
 
     QPlainTextEdit* m_lyrics = nullptr;

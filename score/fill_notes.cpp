@@ -36,12 +36,12 @@ public:
     {
     }
 
-    // Note `note` sings unit.
-    void sing(std::size_t note, const SungUnit& unit)
+    // Note `note` sings unit, the ordinal-th of the units (from 0).
+    void sing(std::size_t note, const SungUnit& unit, std::size_t ordinal)
     {
         const ScoreNote& given = m_notes[note];
         NoteFill fill{note, {}, given.duration, {}};
-        const std::string syllable = UnitSyllable(unit.character, m_options.lu, m_provider);
+        const std::string syllable = syllableOf(unit, ordinal);
         const SyllableRecord* const row = syllable.empty() ? nullptr : m_table.findFirst(syllable);
         const std::vector<std::string_view> parts
             = row ? RomajiParts(row->romaji) : std::vector<std::string_view>();
@@ -58,8 +58,8 @@ public:
                 if (const auto lengths = SplitNote(given.duration, parts.size(), m_options.tail)) {
                     fill.duration = lengths->first;
                     for (std::size_t p = 1; p < parts.size(); ++p)
-                        fill.added.push_back({spelled(parts[p], m_options.romaji),
-                                              lengths->eachLater});
+                        fill.added.push_back(
+                            {spelled(parts[p], m_options.romaji), lengths->eachLater});
                 } else {
                     m_plan.reports.push_back(
                         {FillReport::Kind::TooShortToSplit, note, 1, syllable});
@@ -77,6 +77,14 @@ public:
     FillPlan take() && { return std::move(m_plan); }
 
 private:
+    std::string syllableOf(const SungUnit& unit, std::size_t ordinal) const
+    {
+        const std::vector<std::string>& chosen = m_options.syllables;
+        if (ordinal < chosen.size() && !chosen[ordinal].empty())
+            return chosen[ordinal];
+        return UnitSyllable(unit.character, m_options.lu, m_provider);
+    }
+
     const std::vector<ScoreNote>& m_notes;
     const FillOptions& m_options;
     const SyllableTable& m_table;
@@ -93,8 +101,8 @@ FillPlan PlanFill(const std::vector<ScoreNote>& notes, const FillOptions& option
     if (!options.lyrics) {
         const std::vector<SungUnit> units = UnitsOfNotes(notes);
         filler.reserve(units.size());
-        for (const SungUnit& unit : units)
-            filler.sing(unit.note, unit);
+        for (std::size_t u = 0; u < units.size(); ++u)
+            filler.sing(units[u].note, units[u], u);
         return std::move(filler).take();
     }
     const std::vector<SungUnit> units = UnitsOfLyrics(*options.lyrics);
@@ -106,7 +114,8 @@ FillPlan PlanFill(const std::vector<ScoreNote>& notes, const FillOptions& option
         if (!SingsAUnit(notes[i].lyric, options.emptyLyricIsRest))
             continue;
         if (next < units.size()) {
-            filler.sing(i, units[next++]);
+            filler.sing(i, units[next], next);
+            ++next;
         } else if (without++ == 0) {
             firstWithout = i;
         }
@@ -115,8 +124,8 @@ FillPlan PlanFill(const std::vector<ScoreNote>& notes, const FillOptions& option
         filler.report({FillReport::Kind::NotesWithoutCharacter, firstWithout, without, {}});
     if (next < units.size()) {
         // No note is concerned: the report's note is one past the last.
-        FillReport leftOver{FillReport::Kind::CharactersLeftOver, notes.size(),
-                            units.size() - next, {}};
+        FillReport leftOver{
+            FillReport::Kind::CharactersLeftOver, notes.size(), units.size() - next, {}};
         for (std::size_t u = next; u < units.size(); ++u)
             leftOver.text += units[u].utf8;
         filler.report(std::move(leftOver));

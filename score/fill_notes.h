@@ -26,6 +26,10 @@ struct FillOptions {
     // Whether a note with no lyric is a rest, as in .ust and .ustx; a MIDI file has no rest notes,
     // and its notes without a lyric event sing like the others.
     bool emptyLyricIsRest = true;
+    // The user's syllable for each unit in order (UTF-8, as the table spells it: "lv" for lu
+    // umlaut), in place of the character's own reading and the lu setting, so that one character
+    // may sing two readings in one song. An empty entry, and a unit past the last, read as usual.
+    std::vector<std::string> syllables;
 };
 
 // What filling the notes (in time order) with their syllables changes: each singing note's lyric

@@ -35,8 +35,7 @@ bool operator==(const AddedNote& a, const AddedNote& b)
 
 bool operator==(const NoteFill& a, const NoteFill& b)
 {
-    return a.note == b.note && a.lyric == b.lyric && a.duration == b.duration
-        && a.added == b.added;
+    return a.note == b.note && a.lyric == b.lyric && a.duration == b.duration && a.added == b.added;
 }
 
 bool operator==(const FillReport& a, const FillReport& b)
@@ -97,6 +96,12 @@ FillOptions lu(LuReading reading, FillOptions options = {})
     return options;
 }
 
+FillOptions syllables(std::vector<std::string> chosen, FillOptions options = {})
+{
+    options.syllables = std::move(chosen);
+    return options;
+}
+
 struct PlanCase {
     const char* name;
     std::vector<ScoreNote> notes;
@@ -105,7 +110,7 @@ struct PlanCase {
     std::vector<FillReport> reports;
 };
 
-class PlanFillTest : public ::testing::TestWithParam<PlanCase> {};
+class PlanFillTest : public ::testing::TestWithParam<PlanCase> { };
 
 TEST_P(PlanFillTest, FillsAndReportsAsTheWindowConverts)
 {
@@ -131,14 +136,26 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, "ni", 480, {}}, {1, "chi", 240, {{"a", 120}, {"n", 120}}}},
                  {}},
         PlanCase{"OnlyNotesOfOneHanCharacterAreUnitsWithoutLyrics",
-                 notesOf({{"R", 100}, {"a", 100}, {"你好", 100}, {"-", 100}, {"+~", 100},
-                          {"の", 100}, {"。", 100}, {"好", 480}}),
+                 notesOf({{"R", 100},
+                          {"a", 100},
+                          {"你好", 100},
+                          {"-", 100},
+                          {"+~", 100},
+                          {"の", 100},
+                          {"。", 100},
+                          {"好", 480}}),
                  {},
                  {{7, "は", 360, {{"お", 120}}}},
                  {}},
         PlanCase{"LyricsGoToTheSingingNotesInOrder",
-                 notesOf({{"a", 480}, {"R", 480}, {"+", 240}, {"-", 240}, {"", 240}, {"r", 240},
-                          {"la", 480}, {"你", 480}}),
+                 notesOf({{"a", 480},
+                          {"R", 480},
+                          {"+", 240},
+                          {"-", 240},
+                          {"", 240},
+                          {"r", 240},
+                          {"la", 480},
+                          {"你", 480}}),
                  withLyrics("你，好！\r\n  见."),
                  {{0, "に", 480, {}},
                   {6, "は", 360, {{"お", 120}}},
@@ -191,6 +208,14 @@ INSTANTIATE_TEST_SUITE_P(
                  lu(LuReading::Lv),
                  {{0, "り", 360, {{"ゆ", 120}}}, {1, "り", 360, {{"ゆ", 120}}}},
                  {}},
+        PlanCase{"ChosenSyllablesStandForTheReadingsUnitByUnit",
+                 notesOf({{"R", 480}, {"好", 480}, {"好", 480}, {"绿", 480}, {"你", 480}}),
+                 syllables({"ni", "", "lu"}, romaji(withLyrics("好好绿你"))),
+                 {{1, "ni", 480, {}},
+                  {2, "ha", 360, {{"o", 120}}},
+                  {3, "ru", 480, {}},
+                  {4, "ni", 480, {}}},
+                 {}},
         PlanCase{"ASyllableTheTableLacksIsSungAsPinyin",
                  notesOf({{"你", 480}, {"英", 480}, {"好", 480}}),
                  {},
@@ -218,8 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PlanFill, ACharacterWithoutAReadingIsReported)
 {
     const testing::ScriptedProvider provider = testing::LyricsProvider();
-    const FillPlan plan = PlanFill(notesOf({{"你", 480}, {"见", 480}}), {},
-                                   testing::BuiltInTable(), provider);
+    const FillPlan plan
+        = PlanFill(notesOf({{"你", 480}, {"见", 480}}), {}, testing::BuiltInTable(), provider);
     EXPECT_EQ(plan.fills, (std::vector<NoteFill>{{0, "に", 480, {}}}));
     EXPECT_EQ(plan.reports, (std::vector<FillReport>{{Kind::MissingSyllable, 1, 1, "见"}}));
 }
@@ -231,13 +256,14 @@ TEST(PlanFill, APartWithoutKanaIsSungInRomaji)
     LoadSyllableTable(table, "ni=nyi a=nyi[J i]\r\nhao=\r\n");
     testing::ScriptedProvider provider = testing::LyricsProvider();
     provider.readings["\xBC\xFB"] = "[1]"; // 见, a reading without a letter
-    const FillPlan plan = PlanFill(notesOf({{"你", 480}, {"好", 480}, {"见", 480}}), {}, table,
-                                   provider);
+    const FillPlan plan
+        = PlanFill(notesOf({{"你", 480}, {"好", 480}, {"见", 480}}), {}, table, provider);
     EXPECT_EQ(plan.fills,
-              (std::vector<NoteFill>{{0, "nyi", 360, {{"あ", 120}}}, {1, "hao", 480, {}},
-                                     {2, "1", 480, {}}}));
-    EXPECT_EQ(plan.reports, (std::vector<FillReport>{{Kind::MissingSyllable, 1, 1, "hao"},
-                                                     {Kind::MissingSyllable, 2, 1, "[1]"}}));
+              (std::vector<NoteFill>{
+                  {0, "nyi", 360, {{"あ", 120}}}, {1, "hao", 480, {}}, {2, "1", 480, {}}}));
+    EXPECT_EQ(plan.reports,
+              (std::vector<FillReport>{{Kind::MissingSyllable, 1, 1, "hao"},
+                                       {Kind::MissingSyllable, 2, 1, "[1]"}}));
 }
 
 TEST(SungUnits, HanCharactersOfTheLyricsInOrder)
@@ -266,10 +292,14 @@ TEST(NoteSplit, LaterPartsAreTheTailOrAnEvenShare)
         std::int64_t tail;
         std::optional<SplitLengths> expected;
     } cases[] = {
-        {480, 2, 120, SplitLengths{360, 120}}, {480, 3, 120, SplitLengths{240, 120}},
-        {200, 3, 120, SplitLengths{68, 66}},  {3, 3, 120, SplitLengths{1, 1}},
-        {2, 3, 120, std::nullopt},             {0, 2, 120, std::nullopt},
-        {480, 2, 0, SplitLengths{479, 1}},     {480, 1, 120, SplitLengths{480, 120}},
+        {480, 2, 120, SplitLengths{360, 120}},
+        {480, 3, 120, SplitLengths{240, 120}},
+        {200, 3, 120, SplitLengths{68, 66}},
+        {3, 3, 120, SplitLengths{1, 1}},
+        {2, 3, 120, std::nullopt},
+        {0, 2, 120, std::nullopt},
+        {480, 2, 0, SplitLengths{479, 1}},
+        {480, 1, 120, SplitLengths{480, 120}},
     };
     for (const auto& c : cases) {
         const auto split = SplitNote(c.length, c.parts, c.tail);
