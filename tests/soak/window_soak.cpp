@@ -43,6 +43,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -703,11 +704,11 @@ int runSoak(const Options& options)
     if (options.memory)
         soak.run(options.actions - options.actions / 4);
     const double seconds = double(clock.elapsed()) / 1000;
-    std::printf("soak: %d actions from seed %llu in %.1f s (%.1f actions/s): %d conversions, %d "
+    std::printf("soak: %d actions from seed %" PRIu64
+                " in %.1f s (%.1f actions/s): %d conversions, %d "
                 "questions answered, %d edits behind them refused; the history holds %d lines\n",
-                soak.actions(), static_cast<unsigned long long>(options.seed), seconds,
-                soak.actions() / seconds, soak.conversions(), soak.questions(), soak.refusedEdits(),
-                soak.historyLines());
+                soak.actions(), options.seed, seconds, soak.actions() / seconds, soak.conversions(),
+                soak.questions(), soak.refusedEdits(), soak.historyLines());
     if (!options.memory)
         return 0;
 
@@ -775,8 +776,7 @@ int main(int argc, char* argv[])
             return tavenor::RunFloor(options.floorRecord);
         return tavenor::runSoak(options);
     } catch (const tavenor::SoakFailure& failure) {
-        std::fprintf(stderr, "soak failed, seed %llu: %s\n",
-                     static_cast<unsigned long long>(options.seed), failure.what());
+        std::fprintf(stderr, "soak failed, seed %" PRIu64 ": %s\n", options.seed, failure.what());
         return 1;
     }
 }
