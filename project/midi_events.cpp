@@ -54,6 +54,9 @@ public:
             event.body = at;
             readBody(event, at);
             event.end = at;
+            // What follows the end of a track would have no place in the written track.
+            if (event.kind == MidiEventKind::EndOfTrack && at < m_end)
+                fail(at, "an event after the end of the track");
             events.push_back(event);
         }
         return events;

@@ -356,7 +356,7 @@ public:
                 = std::all_of(fill.added.begin(), fill.added.end(),
                               [](const AddedNote& a) { return fitsTrack(a.duration); });
             if (!fitsTrack(fill.duration) || !lengthsFit)
-                throw std::invalid_argument("a note length that a MIDI track cannot hold");
+                throw std::invalid_argument("a negative note length");
         }
         if (!m_track)
             return m_bytes;
@@ -367,10 +367,9 @@ public:
     }
 
 private:
-    static bool fitsTrack(std::int64_t duration)
-    {
-        return duration >= 0 && duration <= kLongestMidiNumber;
-    }
+    // A note may last longer than one delta time can say: the events between its start and its
+    // end carry the time, and a gap that no event breaks is refused as the track is written.
+    static bool fitsTrack(std::int64_t duration) { return duration >= 0; }
 
     std::string m_bytes;
     std::optional<MidiTrack> m_track;
