@@ -4,6 +4,7 @@
 #include "cli/fill_command.h"
 #include "cli/help_texts.h"
 #include "cli/lyrics_command.h"
+#include "cli/parse_error_text.h"
 #include "tavenor_version.h"
 
 #include <QCommandLineParser>
@@ -53,24 +54,6 @@ int usageError(const QString& message, std::optional<CliCommand> command, std::o
     return 2;
 }
 
-// QCommandLineParser's own words, less its capital and full stop, for every problem but an
-// unknown option, which is named as it was typed.
-QString parseErrorText(const QCommandLineParser& parser)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-        const QString& name = unknown.first();
-        return QStringLiteral("unknown option '%1%2'")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    }
-    QString text = parser.errorText();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 // A count of at least one (--tail, --track), in decimal.
 template <typename Integer> std::optional<Integer> parseCount(const QString& value)
 {
@@ -85,8 +68,8 @@ template <typename Integer> std::optional<Integer> parseCount(const QString& val
 // The options that only the fill takes, and those that it does not.
 struct FillOptionSet {
     QCommandLineOption lyrics{QStringLiteral("lyrics"), QString(), QStringLiteral("file")};
-    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, QString(),
-                              QStringLiteral("file")};
+    QCommandLineOption output{
+        {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("file")};
     QCommandLineOption inPlace{QStringLiteral("in-place"), QString()};
     QCommandLineOption romaji{QStringLiteral("romaji"), QString()};
     QCommandLineOption split{QStringLiteral("split"), QString(), QStringLiteral("yes|no")};
@@ -120,8 +103,8 @@ int runFill(const QCommandLineParser& parser, const FillOptionSet& fill,
     arguments.project = positional.at(1);
     const std::optional<ProjectFormat> format = ProjectFormatOf(arguments.project);
     if (!format)
-        return usage(QStringLiteral("'%1' is no .ust, .ustx, .mid or .midi file")
-                         .arg(arguments.project));
+        return usage(
+            QStringLiteral("'%1' is no .ust, .ustx, .mid or .midi file").arg(arguments.project));
     arguments.format = *format;
     arguments.quiet = quiet;
 
@@ -199,7 +182,7 @@ int RunCli(const QStringList& arguments, CliStreams streams)
     const std::optional<CliCommand> command
         = positional.isEmpty() ? std::nullopt : commandNamed(positional.first());
     if (!parsed)
-        return usageError(parseErrorText(parser), command, streams.err);
+        return usageError(ParseErrorText(parser), command, streams.err);
     if (!positional.isEmpty() && !command)
         return usageError(QStringLiteral("unknown command '%1'").arg(positional.first()),
                           std::nullopt, streams.err);
@@ -212,8 +195,8 @@ int RunCli(const QStringList& arguments, CliStreams streams)
         return 0;
     }
     if (!command)
-        return usageError(QStringLiteral("missing command (lyrics, convert or fill)"),
-                          std::nullopt, streams.err);
+        return usageError(QStringLiteral("missing command (lyrics, convert or fill)"), std::nullopt,
+                          streams.err);
     if (*command == CliCommand::Fill)
         return runFill(parser, fill, json, lu, parser.isSet(quiet), streams);
     for (const QCommandLineOption& option : fill.all()) {
@@ -231,8 +214,8 @@ int RunCli(const QStringList& arguments, CliStreams streams)
     const LineOutput lineOutput{parser.isSet(json), parser.isSet(quiet)};
     if (*command == CliCommand::Convert) {
         if (parser.isSet(lu))
-            return usageError(QStringLiteral("--lu applies to the lyrics and fill commands only"), command,
-                              streams.err);
+            return usageError(QStringLiteral("--lu applies to the lyrics and fill commands only"),
+                              command, streams.err);
         return RunConvertCommand(file, lineOutput, streams);
     }
     const std::optional<LuAnswers> answers = parseLuAnswers(parser.value(lu));

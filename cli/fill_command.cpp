@@ -19,8 +19,8 @@ namespace {
 
 int cannot(const char* what, const QString& file, const QString& why, std::ostream& err)
 {
-    err << "tavenor-cli: cannot " << what << ' ' << file.toStdString() << ": "
-        << why.toStdString() << '\n';
+    err << "tavenor-cli: cannot " << what << ' ' << file.toStdString() << ": " << why.toStdString()
+        << '\n';
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "plugin/plugin_arguments.h"
 
+#include "cli/parse_error_text.h"
+
 #include <QCommandLineParser>
 
 namespace tavenor {
@@ -25,22 +27,6 @@ std::optional<LuReading> parseLu(const QString& value)
     return std::nullopt;
 }
 
-QString parseErrorText(const QCommandLineParser& parser)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-        const QString& name = unknown.first();
-        return QStringLiteral("unknown option '%1%2'")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    }
-    QString text = parser.errorText();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 } // namespace
 
 PluginArguments ParsePluginArguments(const QStringList& arguments)
@@ -56,7 +42,7 @@ PluginArguments ParsePluginArguments(const QStringList& arguments)
                                 QStringLiteral("auto"));
     parser.addOptions({help, version, lyrics, romaji, split, lu});
     if (!parser.parse(arguments))
-        return PluginUsageError{parseErrorText(parser)};
+        return PluginUsageError{ParseErrorText(parser)};
     if (parser.isSet(help))
         return PluginInfo::Help;
     if (parser.isSet(version))

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 namespace tavenor {
@@ -114,7 +114,7 @@ TEST_F(CliFillFiles, FillsAProjectAsOpenUtauWritesIt)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
     const std::string filled = read(out);
-    EXPECT_EQ(notesOf(*ReadUstxFile(filled, std::nullopt)), 
+    EXPECT_EQ(notesOf(*ReadUstxFile(filled, std::nullopt)),
               // 春 chun, 眠 mian, 不 bu, 觉 jue, 晓 xiao, 处 chu, a continuation, 闻 wen
               "chu 0+420@60 | n 420+60@60 | mi 480+360@62 | a 840+60@62 | n 900+60@62 | "
               "pu 960+240@64 | chu 1200+660@62 | e 1860+60@62 | shi 1920+360@60 | "
@@ -122,8 +122,8 @@ TEST_F(CliFillFiles, FillsAProjectAsOpenUtauWritesIt)
               "we 3360+420@64 | n 3780+60@64");
     EXPECT_EQ(notesOf(*ReadUstxFile(filled, 2)), notesOf(*ReadUstxFile(read(project), 2)));
 
-    const auto second = RunCliOn(
-        {"fill", project, "-o", out, "--track=2", "--lyrics=-", "--split=no"}, "鲁绿");
+    const auto second
+        = RunCliOn({"fill", project, "-o", out, "--track=2", "--lyrics=-", "--split=no"}, "鲁绿");
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.err, "");
     EXPECT_EQ(notesOf(*ReadUstxFile(read(out), 2)), "る 480+480@55 | り 960+480@57");
@@ -137,8 +137,8 @@ TEST_F(CliFillFiles, FillsTheNotesOfAMidiFile)
     const std::string track = "\x00\x90\x3C\x64\x83\x60\x80\x3C\x40"
                               "\x00\x90\x3E\x64\x83\x60\x3E\x00"
                               "\x00\xFF\x2F\x00"s;
-    const std::string bytes = "MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk\0\0\0"s
-        + static_cast<char>(track.size()) + track;
+    const std::string bytes
+        = "MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk\0\0\0"s + static_cast<char>(track.size()) + track;
     const QString project = write("song.mid", bytes);
     const auto result = RunCliOn({"fill", project, "--lyrics=-", "-o", path("out.midi")}, "你好");
     EXPECT_EQ(result.exitCode, 0);
@@ -195,10 +195,11 @@ TEST_F(CliFillFiles, ReportsGoToStandardErrorUnlessQuiet)
     const QStringList arguments{"fill", project, "--lyrics", lyrics, "-o", path("out.ust")};
     const auto result = RunCliOn(arguments, "");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.err, "tavenor-cli: note 1: no syllable for \"ying\"\n"
-                          "tavenor-cli: note 3: no syllable for \"xiong\"\n"
-                          "tavenor-cli: 1 character of the lyrics left over without a note: "
-                          "\"好\"\n");
+    EXPECT_EQ(result.err,
+              "tavenor-cli: note 1: no syllable for \"ying\"\n"
+              "tavenor-cli: note 3: no syllable for \"xiong\"\n"
+              "tavenor-cli: 1 character of the lyrics left over without a note: "
+              "\"好\"\n");
     EXPECT_NE(read(path("out.ust")).find("Lyric=ying\r\n"), std::string::npos);
     const auto quiet = RunCliOn(QStringList(arguments) << "-q", "");
     EXPECT_EQ(quiet.exitCode, 0);
@@ -213,8 +214,9 @@ TEST_F(CliFillFiles, AMalformedProjectIsNamedInOneLineAndNothingIsWritten)
     const auto result = RunCliOn({"fill", project, "-o", out}, "");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "tavenor-cli: " + project.toStdString()
-                              + ": line 2: a note's line is not KEY=VALUE\n");
+    EXPECT_EQ(result.err,
+              "tavenor-cli: " + project.toStdString()
+                  + ": line 2: a note's line is not KEY=VALUE\n");
     EXPECT_EQ(read(out), "old");
     EXPECT_EQ(files(), (QStringList{"bad.ust", "out.ust"}));
 }
@@ -256,7 +258,7 @@ struct FillUsageCase {
     friend void PrintTo(const FillUsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class CliFillUsage : public ::testing::TestWithParam<FillUsageCase> {};
+class CliFillUsage : public ::testing::TestWithParam<FillUsageCase> { };
 
 // Checked before any file is read: the project named need not exist.
 TEST_P(CliFillUsage, SaysWhatIsWrongInOneLineAndPointsToHelp)
@@ -264,8 +266,9 @@ TEST_P(CliFillUsage, SaysWhatIsWrongInOneLineAndPointsToHelp)
     const auto result = RunCliOn(GetParam().arguments, "");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "tavenor-cli: " + GetParam().message + "\nTry 'tavenor-cli"
-                              + GetParam().helpCommand + " --help' for more information.\n");
+    EXPECT_EQ(result.err,
+              "tavenor-cli: " + GetParam().message + "\nTry 'tavenor-cli" + GetParam().helpCommand
+                  + " --help' for more information.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -325,9 +328,9 @@ TEST(CliFillHelp, HasItsOwnPageAndTheProgramsNamesIt)
 {
     const auto fill = RunCliOn({"fill", "--help"}, "");
     EXPECT_EQ(fill.exitCode, 0);
-    for (const char* shown : {"Usage: tavenor-cli fill PROJECT", "--lyrics=FILE", "--in-place",
-                              "--romaji", "--split=WHEN", "--tail=TICKS", "--track=N", "(120)",
-                              "Examples:\n  tavenor-cli fill "})
+    for (const char* shown :
+         {"Usage: tavenor-cli fill PROJECT", "--lyrics=FILE", "--in-place", "--romaji",
+          "--split=WHEN", "--tail=TICKS", "--track=N", "(120)", "Examples:\n  tavenor-cli fill "})
         EXPECT_NE(fill.out.find(shown), std::string::npos) << shown;
     const auto program = RunCliOn({"--help"}, "");
     EXPECT_NE(program.out.find("\n  fill "), std::string::npos);

@@ -17,9 +17,9 @@ using Sound = std::vector<std::string>; // X-SAMPA symbols, as the table's phone
 
 // The X-SAMPA symbols that the table's phonemes use, longest first, so that a symbol written
 // without a blank before the next ("jM", "wa", "tSa") still reads as two.
-const std::vector<std::string> kSymbols = {"tS", "ts", "dZ", "dz", "p\\", "N\\", "4'", "a", "i",
-                                           "M",  "e",  "o",  "p",  "t",  "k",   "g",   "s",  "S",
-                                           "h",  "m",  "J",  "l",  "w",  "j",   "y"};
+const std::vector<std::string> kSymbols
+    = {"tS", "ts", "dZ", "dz", "p\\", "N\\", "4'", "a", "i", "M", "e", "o", "p",
+       "t",  "k",  "g",  "s",  "S",   "h",   "m",  "J", "l", "w", "j", "y"};
 
 // The symbols of a row's phonemes field: what its bracketed groups hold, in order
 // ("chi[tS i]+a[a N\]" is tS i a N\); the review marker after them is no sound. The table writes
@@ -62,26 +62,26 @@ Sound soundOfPhonemes(std::string_view phonemes)
 // を is the w row's o, as voicebanks record it.
 const std::map<std::string, std::vector<std::string>> kKanaRows = {
     // consonant   a       i       M       e       o
-    {"",      {"あ", "い", "う", "え", "お"}},
-    {"k",     {"か", "き", "く", "け", "こ"}},
-    {"g",     {"が", "ぎ", "ぐ", "げ", "ご"}},
-    {"s",     {"さ", "すぃ", "す", "せ", "そ"}},
-    {"S",     {"しゃ", "し", "しゅ", "しぇ", "しょ"}},
-    {"ts",    {"つぁ", "つぃ", "つ", "つぇ", "つぉ"}},
-    {"tS",    {"ちゃ", "ち", "ちゅ", "ちぇ", "ちょ"}},
-    {"dz",    {"ざ", "ずぃ", "ず", "ぜ", "ぞ"}},
-    {"dZ",    {"じゃ", "じ", "じゅ", "じぇ", "じょ"}},
-    {"t",     {"た", "てぃ", "とぅ", "て", "と"}},
-    {"N\\",   {"な", "", "ぬ", "ね", "の"}},
-    {"J",     {"にゃ", "に", "にゅ", "にぇ", "にょ"}},
-    {"h",     {"は", "", "ふ", "へ", "ほ"}},
-    {"p\\",   {"ふぁ", "ふぃ", "ふ", "ふぇ", "ふぉ"}},
-    {"p",     {"ぱ", "ぴ", "ぷ", "ぺ", "ぽ"}},
-    {"m",     {"ま", "み", "む", "め", "も"}},
-    {"4'",    {"ら", "り", "る", "れ", "ろ"}},
-    {"l",     {"", "り", "", "", ""}},
-    {"w",     {"わ", "うぃ", "う", "うぇ", "を"}},
-    {"j",     {"や", "", "ゆ", "いぇ", "よ"}},
+    {"", {"あ", "い", "う", "え", "お"}},
+    {"k", {"か", "き", "く", "け", "こ"}},
+    {"g", {"が", "ぎ", "ぐ", "げ", "ご"}},
+    {"s", {"さ", "すぃ", "す", "せ", "そ"}},
+    {"S", {"しゃ", "し", "しゅ", "しぇ", "しょ"}},
+    {"ts", {"つぁ", "つぃ", "つ", "つぇ", "つぉ"}},
+    {"tS", {"ちゃ", "ち", "ちゅ", "ちぇ", "ちょ"}},
+    {"dz", {"ざ", "ずぃ", "ず", "ぜ", "ぞ"}},
+    {"dZ", {"じゃ", "じ", "じゅ", "じぇ", "じょ"}},
+    {"t", {"た", "てぃ", "とぅ", "て", "と"}},
+    {"N\\", {"な", "", "ぬ", "ね", "の"}},
+    {"J", {"にゃ", "に", "にゅ", "にぇ", "にょ"}},
+    {"h", {"は", "", "ふ", "へ", "ほ"}},
+    {"p\\", {"ふぁ", "ふぃ", "ふ", "ふぇ", "ふぉ"}},
+    {"p", {"ぱ", "ぴ", "ぷ", "ぺ", "ぽ"}},
+    {"m", {"ま", "み", "む", "め", "も"}},
+    {"4'", {"ら", "り", "る", "れ", "ろ"}},
+    {"l", {"", "り", "", "", ""}},
+    {"w", {"わ", "うぃ", "う", "うぇ", "を"}},
+    {"j", {"や", "", "ゆ", "いぇ", "よ"}},
 };
 const std::vector<std::string> kVowels = {"a", "i", "M", "e", "o"};
 
@@ -167,7 +167,8 @@ TEST(KanaSpelling, SpellingsAreHiragana)
     for (const KanaSpelling* s = KanaSpellingsBegin(); s != KanaSpellingsEnd(); ++s) {
         EXPECT_TRUE(s->kana.size() == 3 || s->kana.size() == 6) << s->romaji;
         for (std::size_t i = 0; i + 2 < s->kana.size(); i += 3) {
-            const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s->kana[i + k]); };
+            const auto b
+                = [&](std::size_t k) { return static_cast<unsigned char>(s->kana[i + k]); };
             const char32_t c = (b(0) & 0x0Fu) << 12 | (b(1) & 0x3Fu) << 6 | (b(2) & 0x3Fu);
             EXPECT_TRUE(c >= 0x3041 && c <= 0x3096) << s->romaji;
         }
