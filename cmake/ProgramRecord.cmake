@@ -3,8 +3,8 @@
 string(REPLACE "." "," TAVENOR_VERSION_COMMAS "${PROJECT_VERSION}")
 set(TAVENOR_ICO_FILE "${PROJECT_SOURCE_DIR}/packaging/windows/tavenor.ico")
 
-# Gives the program TARGET its record; the tests find every record through the global property
-# TAVENOR_PROGRAM_RECORDS.
+# Gives the program TARGET its record, as TARGET.rc in its build folder; the tests find every such
+# program in the global property TAVENOR_RECORDED_PROGRAMS.
 function(tavenor_add_program_record target description)
     set(TAVENOR_PROGRAM "${target}")
     set(TAVENOR_PROGRAM_DESCRIPTION "${description}")
@@ -13,5 +13,5 @@ function(tavenor_add_program_record target description)
     if(WIN32)
         target_sources(${target} PRIVATE "${script}")
     endif()
-    set_property(GLOBAL APPEND PROPERTY TAVENOR_PROGRAM_RECORDS "${script}")
+    set_property(GLOBAL APPEND PROPERTY TAVENOR_RECORDED_PROGRAMS ${target})
 endfunction()
